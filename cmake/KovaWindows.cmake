@@ -1,0 +1,18 @@
+# GoogleTest for the mingw build, from the source that Debian's googletest package ships.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/_googletest EXCLUDE_FROM_ALL SYSTEM)
+foreach(t gtest gtest_main gmock gmock_main)
+  if(TARGET ${t} AND NOT TARGET GTest::${t})
+    add_library(GTest::${t} ALIAS ${t})
+  endif()
+endforeach()
+
+# Static libpng, giflib and zlib built for mingw by scripts/build-mingw-deps.sh.
+set(KOVA_MINGW_DEPS ${PROJECT_SOURCE_DIR}/.cache/mingw-deps)
+add_library(kova_png STATIC IMPORTED GLOBAL)
+set_target_properties(kova_png PROPERTIES IMPORTED_LOCATION ${KOVA_MINGW_DEPS}/lib/libpng.a
+  INTERFACE_INCLUDE_DIRECTORIES ${KOVA_MINGW_DEPS}/include INTERFACE_LINK_LIBRARIES z)
+add_library(kova_gif STATIC IMPORTED GLOBAL)
+set_target_properties(kova_gif PROPERTIES IMPORTED_LOCATION ${KOVA_MINGW_DEPS}/lib/libgif.a
+  INTERFACE_INCLUDE_DIRECTORIES ${KOVA_MINGW_DEPS}/include)

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what a fresh machine lacks to build and test KOVAMsg, then builds the
+# mingw-w64 copies of libpng and giflib into .cache/ (once; later runs reuse them).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+packages=(
+  cmake ninja-build g++ clang clang-format libclang-rt-14-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libpng-dev libgif-dev zlib1g-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  libz-mingw-w64-dev wine wine64 xvfb xauth x11-utils xdotool dpkg-dev python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+apt_updated=0
+apt_update_once() {
+  if [ "$apt_updated" = 0 ]; then
+    apt-get update -qq
+    apt_updated=1
+  fi
+}
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  apt_update_once
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+"$root/scripts/build-mingw-deps.sh"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Runs a Windows program under the project's Wine session (started on first use).
+# CMake uses it as the cross-compiling emulator, so CTest runs win64 tests through it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+eval "$("$root/scripts/wine-session.sh" env)"
+exec wine "$@"

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# One Wine session for a whole test or demo run: a private prefix, one Xvfb display
+# and a persistent wineserver, so each Windows process starts in a fraction of a second.
+#   wine-session.sh start   (idempotent; prints nothing on success)
+#   wine-session.sh stop
+#   wine-session.sh env     (prints the variables to export)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+state=${KOVA_WINE_STATE:-$root/build/wine}
+export WINEPREFIX=${WINEPREFIX:-$state/prefix}
+export WINEDEBUG=-all
+export WINEARCH=win64
+mkdir -p "$state"
+
+print_env() {
+  echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEARCH=win64 DISPLAY=':$(cat "$state/display")'"
+}
+
+start() {
+  exec 9>"$state/lock"
+  flock 9
+  # Xvfb on a free display.
+  if [ -f "$state/display" ] && [ -f "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+    :
+  else
+    local d=91
+    while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
+    Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 9>&- &
+    echo $! >"$state/xvfb.pid"
+    echo "$d" >"$state/display"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.1; done
+  fi
+  export DISPLAY=":$(cat "$state/display")"
+  if [ ! -f "$WINEPREFIX/.kova-ready" ]; then
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$state/wineboot.log" 2>&1 9>&- || true
+    wineserver -w 9>&-
+    touch "$WINEPREFIX/.kova-ready"
+  fi
+  # Persistent wineserver and Wine's own services for the rest of the session. They
+  # outlive this script, so they get neither the lock nor the caller's output pipes
+  # (CTest would otherwise wait for those pipes to close).
+  if [ ! -f "$state/server.started" ] || ! pgrep -f wineserver >/dev/null 2>&1; then
+    wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
+    wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+    touch "$state/server.started"
+  fi
+}
+
+stop() {
+  if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid" "$state/display"
+  fi
+}
+
+case "${1:-}" in
+  start) start ;;
+  stop) stop ;;
+  env) start; print_env ;;
+  *) echo "usage: $0 start|stop|env" >&2; exit 2 ;;
+esac
