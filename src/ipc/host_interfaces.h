@@ -1,0 +1,75 @@
+// The objects the host process hands to the library. Both are the host's own; their
+// slot order is a binary contract with every host, so never reorder members.
+#pragma once
+
+#include <cstdint>
+
+namespace kova {
+
+// 32 bits on the wire and in the host's ABI (an "unsigned long" of the Windows host).
+using HostULong = std::uint32_t;
+using HostResult = std::int32_t;
+
+struct HostGuid {
+  std::uint32_t data1;
+  std::uint16_t data2;
+  std::uint16_t data3;
+  std::uint8_t data4[8];
+};
+
+// The IPC connection to the product's service. Slots, counted from 1, as the library
+// calls them: 6 SetServerName, 7 Disconnect, 8 Send, 10 SendAsync, 14 Shutdown,
+// 15 SendWithTimeout. The rest belong to the host.
+class ISendToIPCEx {
+ public:
+  // Receives the reply of one SendAsync; called on a thread of the connection.
+  class IServerCallback {
+   public:
+    virtual void OnCancelled() = 0;                                 // slot 1
+    virtual void OnResponse(const void* data, HostULong size) = 0;  // slot 2
+
+   protected:
+    ~IServerCallback() = default;
+  };
+
+  virtual HostResult QueryInterface(const HostGuid& iid, void** object) = 0;  // slot 1
+  virtual HostULong AddRef() = 0;                                             // slot 2
+  virtual HostULong Release() = 0;                                            // slot 3
+  virtual HostResult Connect() = 0;                                           // slot 4
+  virtual HostResult IsConnected() = 0;                                       // slot 5
+  virtual HostResult SetServerName(const char16_t* name) = 0;                 // slot 6
+  virtual HostResult Disconnect() = 0;                                        // slot 7
+  virtual HostResult Send(const void* data, HostULong size, const void** reply,
+                          HostULong* reply_size) = 0;             // slot 8
+  virtual HostResult Post(const void* data, HostULong size) = 0;  // slot 9
+  virtual HostResult SendAsync(const void* data, HostULong size,
+                               IServerCallback* callback) = 0;       // slot 10
+  virtual HostResult CancelAsync() = 0;                              // slot 11
+  virtual HostResult GetLastResult() = 0;                            // slot 12
+  virtual HostResult SetDefaultTimeout(HostULong milliseconds) = 0;  // slot 13
+  virtual HostResult Shutdown() = 0;                                 // slot 14
+  virtual HostResult SendWithTimeout(const void* data, HostULong size, const void** reply,
+                                     HostULong* reply_size,
+                                     HostULong timeout_ms) = 0;  // slot 15
+
+ protected:
+  ~ISendToIPCEx() = default;
+};
+
+// The host's context object given to KOVA_Initialize (COM layout). The library uses
+// slot 4 (GetConnection) and slot 5 (GetApplicationContext).
+class IHostContext {
+ public:
+  virtual HostResult QueryInterface(const HostGuid& iid, void** object) = 0;  // slot 1
+  virtual HostULong AddRef() = 0;                                             // slot 2
+  virtual HostULong Release() = 0;                                            // slot 3
+  // 0 and a connection on success; anything else means no connection.
+  virtual HostResult GetConnection(ISendToIPCEx** connection) = 0;  // slot 4
+  // The product's application context (a COM object), for creating its components.
+  virtual HostResult GetApplicationContext(void** application_context) = 0;  // slot 5
+
+ protected:
+  ~IHostContext() = default;
+};
+
+}  // namespace kova
