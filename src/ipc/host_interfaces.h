@@ -65,8 +65,10 @@ class IHostContext {
   virtual HostULong Release() = 0;                                            // slot 3
   // 0 and a connection on success; anything else means no connection.
   virtual HostResult GetConnection(ISendToIPCEx** connection) = 0;  // slot 4
-  // The product's application context (a COM object), for creating its components.
-  virtual HostResult GetApplicationContext(void** application_context) = 0;  // slot 5
+  // The product's application context (a COM object) for creating its components;
+  // the second argument is always 0. Answers an HRESULT.
+  virtual HostResult GetApplicationContext(void** application_context,
+                                           std::int32_t reserved) = 0;  // slot 5
 
  protected:
   ~IHostContext() = default;
