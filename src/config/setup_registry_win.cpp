@@ -1,0 +1,60 @@
+#include "config/setup_registry_win.h"
+
+#include <windows.h>
+
+#include <array>
+
+namespace kova {
+namespace {
+
+class ScopedKey {
+ public:
+  ScopedKey() = default;
+  ~ScopedKey() {
+    if (key_ != nullptr) {
+      RegCloseKey(key_);
+    }
+  }
+  ScopedKey(const ScopedKey&) = delete;
+  ScopedKey& operator=(const ScopedKey&) = delete;
+  HKEY* Receive() { return &key_; }
+  HKEY Get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+// A value read into a zero-filled buffer of 260 characters; the text is taken up to
+// its first NUL and never beyond the buffer. A value that does not fit leaves the
+// buffer empty.
+WideString ReadSetupValue(const char16_t* name) {
+  ScopedKey key;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, AsWin(kSetupKey), 0, KEY_READ, key.Receive()) !=
+      ERROR_SUCCESS) {
+    return WideString();
+  }
+  std::array<wchar_t, 260> buffer{};
+  DWORD type = REG_SZ;
+  DWORD size = sizeof(buffer);
+  const LONG status = RegQueryValueExW(key.Get(), AsWin(name), nullptr, &type,
+                                       reinterpret_cast<BYTE*>(buffer.data()), &size);
+  if (status != ERROR_SUCCESS) {
+    buffer.fill(0);
+  }
+  size_t length = 0;
+  while (length < buffer.size() && buffer[length] != 0) {
+    ++length;
+  }
+  return WideString(FromWin(buffer.data()), length);
+}
+
+}  // namespace
+
+WideString GetSetupPath() {
+  return ReadSetupValue(u"Path");
+}
+WideString GetSetupLanguage() {
+  return ReadSetupValue(u"Language");
+}
+
+}  // namespace kova
