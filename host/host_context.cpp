@@ -1,0 +1,35 @@
+#include "host_context.h"
+
+namespace kova::host {
+
+namespace {
+constexpr HostResult kNoInterface = static_cast<HostResult>(0x80004002);
+constexpr HostResult kFail = static_cast<HostResult>(0x80004005);
+}  // namespace
+
+HostResult HostContext::QueryInterface(const HostGuid&, void** object) {
+  if (object != nullptr) {
+    *object = nullptr;
+  }
+  return kNoInterface;
+}
+
+HostResult HostContext::GetConnection(ISendToIPCEx** connection) {
+  if (mode_ == ContextMode::kRefuseConnection || connection == nullptr) {
+    log_("context: GetConnection -> refused");
+    return kFail;
+  }
+  *connection = connection_;
+  log_("context: GetConnection -> 0");
+  return 0;
+}
+
+HostResult HostContext::GetApplicationContext(void** application_context, std::int32_t) {
+  if (application_context != nullptr) {
+    *application_context = nullptr;
+  }
+  log_("context: GetApplicationContext -> not available");
+  return kFail;
+}
+
+}  // namespace kova::host

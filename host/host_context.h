@@ -1,0 +1,35 @@
+// The host's context object handed to KOVA_Initialize.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ipc/host_interfaces.h"
+
+namespace kova::host {
+
+enum class ContextMode {
+  kNormal,            // hands out the connection
+  kRefuseConnection,  // GetConnection fails
+};
+
+class HostContext final : public IHostContext {
+ public:
+  using Log = std::function<void(const std::string&)>;
+
+  HostContext(ISendToIPCEx* connection, ContextMode mode, Log log)
+      : connection_(connection), mode_(mode), log_(std::move(log)) {}
+
+  HostResult QueryInterface(const HostGuid& iid, void** object) override;
+  HostULong AddRef() override { return 2; }  // lives as long as the host
+  HostULong Release() override { return 1; }
+  HostResult GetConnection(ISendToIPCEx** connection) override;
+  HostResult GetApplicationContext(void** application_context, std::int32_t reserved) override;
+
+ private:
+  ISendToIPCEx* connection_;
+  ContextMode mode_;
+  Log log_;
+};
+
+}  // namespace kova::host

@@ -1,0 +1,32 @@
+// What kova-host does, from its options.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kova::host {
+
+struct Step {
+  enum class Kind { kInitialize, kShowForm, kUninitialize };
+  Kind kind;
+  int form_id = 0;
+};
+
+struct HostOptions {
+  std::wstring dll_path;           // empty: KOVAMsg.dll beside the host
+  std::string context = "normal";  // normal | null | refuse
+  std::vector<Step> steps;
+  bool help = false;
+};
+
+// Parses "--dll=PATH", "--context=normal|null|refuse" and "--steps=init,show:3,uninit".
+// Answers an error text for anything else.
+std::optional<std::string> ParseHostOptions(const std::vector<std::wstring>& arguments,
+                                            HostOptions& options);
+
+std::vector<std::wstring> SplitOptionText(const std::wstring& text);
+
+extern const char kHostUsage[];
+
+}  // namespace kova::host
