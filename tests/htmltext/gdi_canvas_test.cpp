@@ -220,15 +220,20 @@ TEST(GdiCanvasTest, EveryObjectIsRestoredOrDeletedOverTenThousandCalls) {
     }
   } images;
 
+  // The dialogs' texts on most calls, as painting and mouse moves do; the mark-up with
+  // every kind of object on every 50th.
+  const WideString texts[] = {kUninstallHeader, kUninstallChoice, kFirewallHeader};
   for (int i = 0; i < 10000; ++i) {
     {
       GdiCanvas canvas(dc, DialogFont(u"Tahoma", 8, false));
       auto params = LabelParams({0, 0, 300, 120});
       params.images = &images;
       params.focused_anchor = 0;
+      params.hovered_anchor = i % 3 == 0 ? 0 : -1;
       params.measure_only = i % 2 == 1;
       params.test_point = Point{i % 300, i % 120};
-      HTMLDraw(canvas, markup, params);
+      HTMLDraw(canvas, i % 50 == 0 ? markup : texts[i % 3], params);
+      ASSERT_GT(GdiCanvasLiveObjects(), live);  // the call's fonts live until the canvas goes
     }
     ASSERT_EQ(GdiCanvasLiveObjects(), live) << "call " << i;
   }
