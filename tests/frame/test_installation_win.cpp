@@ -1,0 +1,200 @@
+#include "test_installation_win.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace kova::testing {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr wchar_t kSetupKey[] = L"SOFTWARE\\Orvane Software\\Setup";
+
+std::wstring Environment(const wchar_t* name) {
+  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) {
+    return std::wstring();
+  }
+  std::wstring value(size, L'\0');
+  value.resize(GetEnvironmentVariableW(name, value.data(), size));
+  return value;
+}
+
+// CTest hands paths over in their Unix form; Wine shows the Unix root as drive Z:.
+fs::path WindowsPath(std::wstring path) {
+  if (!path.empty() && path[0] == L'/') {
+    for (auto& c : path) {
+      if (c == L'/') c = L'\\';
+    }
+    path = L"Z:" + path;
+  }
+  return fs::path(path);
+}
+
+std::optional<std::wstring> ReadValue(const wchar_t* name) {
+  wchar_t buffer[2048] = {};
+  DWORD size = sizeof(buffer) - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, kSetupKey, name, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return std::wstring(buffer);
+}
+
+std::string ReadFileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+fs::path BuildDirectory() { return WindowsPath(Environment(L"KOVA_BINARY_DIR")); }
+
+ScopedSetupKey::ScopedSetupKey()
+    : saved_path_(ReadValue(L"Path")), saved_language_(ReadValue(L"Language")) {}
+
+ScopedSetupKey::~ScopedSetupKey() {
+  DeleteKey();
+  if (saved_path_) SetValue(L"Path", *saved_path_);
+  if (saved_language_) SetValue(L"Language", *saved_language_);
+}
+
+void ScopedSetupKey::SetValue(const wchar_t* name, const std::wstring& value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSetupKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS) {
+    throw std::runtime_error("cannot create the setup key");
+  }
+  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+void ScopedSetupKey::DeleteValue(const wchar_t* name) {
+  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSetupKey, name);
+}
+
+void ScopedSetupKey::DeleteKey() { RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSetupKey); }
+
+TestInstallation::TestInstallation(const std::string& name) {
+  directory_ = fs::current_path() / "installations" / name;
+  fs::remove_all(directory_);
+  fs::create_directories(directory_ / "Repository");
+  const fs::path sample = BuildDirectory() / "install";
+  for (const auto& entry : fs::directory_iterator(sample)) {
+    fs::copy(entry.path(), directory_ / entry.path().filename(),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+}
+
+std::wstring TestInstallation::SetupPath() const { return directory_.wstring() + L"\\"; }
+
+void TestInstallation::UseModuleVariant(const std::string& variant, const std::string& file) {
+  fs::copy_file(BuildDirectory() / "test-modules" / variant / file, directory_ / file,
+                fs::copy_options::overwrite_existing);
+}
+
+void TestInstallation::RemoveFile(const std::string& relative) {
+  fs::remove(directory_ / relative);
+}
+
+void TestInstallation::WriteCatalog(const std::wstring& xml, bool byte_order_mark) {
+  std::ofstream out(directory_ / "Repository" / "KOVAMainCat", std::ios::binary);
+  if (byte_order_mark) {
+    out.write("\xFF\xFE", 2);
+  }
+  for (wchar_t c : xml) {
+    const char bytes[2] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    out.write(bytes, 2);
+  }
+}
+
+void TestInstallation::WriteConfig(const std::string& text) {
+  std::ofstream(directory_ / "KOVAUtils.cfg", std::ios::binary) << text;
+}
+
+void TestInstallation::Register(ScopedSetupKey& key, const std::wstring& language) const {
+  key.SetValue(L"Path", SetupPath());
+  key.SetValue(L"Language", language);
+}
+
+std::wstring SampleCatalog() {
+  const std::string utf8 =
+      ReadFileText(WindowsPath(Environment(L"KOVA_SOURCE_DIR")) / "host" / "sample-install" /
+                   "KOVAMainCat.xml");
+  std::wstring text(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                        nullptr, 0),
+                    L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
+                      static_cast<int>(text.size()));
+  return text;
+}
+
+std::wstring ReplaceOnce(std::wstring text, const std::wstring& from, const std::wstring& to) {
+  const size_t at = text.find(from);
+  if (at == std::wstring::npos) {
+    throw std::runtime_error("sample catalog lacks the text to replace");
+  }
+  return text.replace(at, from.size(), to);
+}
+
+HostRun RunHost(const TestInstallation& installation, const std::string& options,
+                const std::wstring& host_arguments, bool trace,
+                const fs::path& working_directory) {
+  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+  HANDLE read_end = nullptr;
+  HANDLE write_end = nullptr;
+  CreatePipe(&read_end, &write_end, &inherit, 0);
+  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
+
+  SetEnvironmentVariableW(L"KOVA_HOST_OPTIONS", std::wstring(options.begin(), options.end()).c_str());
+  SetEnvironmentVariableW(L"KOVA_TRACE", trace ? L"1" : nullptr);
+  const std::wstring exe = (installation.Directory() / "kova-host.exe").wstring();
+  std::wstring command = L"\"" + exe + L"\"";
+  if (!host_arguments.empty()) {
+    command += L" " + host_arguments;
+  }
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = write_end;
+  startup.hStdError = write_end;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION process{};
+  HostRun run;
+  if (CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                     (working_directory.empty() ? installation.Directory() : working_directory)
+                         .wstring()
+                         .c_str(),
+                     &startup, &process)) {
+    CloseHandle(write_end);
+    write_end = nullptr;
+    std::string output;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(read_end, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+      output.append(buffer, got);
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    run.exit_code = static_cast<int>(code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      run.lines.push_back(line);
+    }
+  }
+  if (write_end) CloseHandle(write_end);
+  CloseHandle(read_end);
+  SetEnvironmentVariableW(L"KOVA_HOST_OPTIONS", nullptr);
+  SetEnvironmentVariableW(L"KOVA_TRACE", nullptr);
+  return run;
+}
+
+}  // namespace kova::testing
