@@ -29,7 +29,8 @@ const std::string kShutdown = "connection: slot 14 Shutdown";
 
 class HostSequenceTest : public ::testing::Test {
  protected:
-  HostSequenceTest() : installation_(::testing::UnitTest::GetInstance()->current_test_info()->name()) {
+  HostSequenceTest()
+      : installation_(::testing::UnitTest::GetInstance()->current_test_info()->name()) {
     installation_.Register(key_);
   }
   ScopedSetupKey key_;
@@ -51,7 +52,8 @@ TEST_F(HostSequenceTest, ExportsFollowTheHostContract) {
       // Without a manager nothing is asked of the context.
       {"--steps=show:3,uninit,uninit",
        {"KOVA_ShowForm(3) -> 1", "KOVA_Uninitialize -> 1", "KOVA_Uninitialize -> 1"}},
-      {"--steps=init,uninit,show:0", {"KOVA_Initialize -> 1", "KOVA_Uninitialize -> 1", "KOVA_ShowForm(0) -> 1"}},
+      {"--steps=init,uninit,show:0",
+       {"KOVA_Initialize -> 1", "KOVA_Uninitialize -> 1", "KOVA_ShowForm(0) -> 1"}},
       // A refused connection leaves the manager without one: nothing to hand back.
       {"--context=refuse --steps=init,show:5,uninit",
        {"KOVA_Initialize -> 1", "context: GetConnection -> refused", "KOVA_ShowForm(5) -> 1",
@@ -72,15 +74,17 @@ TEST_F(HostSequenceTest, ExportsFollowTheHostContract) {
 TEST_F(HostSequenceTest, UnreadableCatalogFailsInitialisation) {
   installation_.RemoveFile("Repository/KOVAMainCat");
   EXPECT_THAT(Calls(RunHost(installation_, "--steps=init,show:3,uninit")),
-              ElementsAreArray({"KOVA_Initialize -> 0", "KOVA_ShowForm(3) -> 1",
-                                "KOVA_Uninitialize -> 1"}));
+              ElementsAreArray(
+                  {"KOVA_Initialize -> 0", "KOVA_ShowForm(3) -> 1", "KOVA_Uninitialize -> 1"}));
 }
 
 TEST_F(HostSequenceTest, InitialisationReportsProductNameSkinAndTranslation) {
   const HostRun run = RunHost(installation_, "--steps=init,uninit", L"", /*trace=*/true);
-  EXPECT_THAT(run.lines, Contains(HasSubstr(
-                             "product name \"KOVA Internet Security\", skin file \"KOVASkin.skn\"")));
-  EXPECT_THAT(run.lines, Contains(HasSubstr("\"Desinstalaci\xC3\xB3n de %s\" -> \"Uninstall %s\"")));
+  EXPECT_THAT(
+      run.lines,
+      Contains(HasSubstr("product name \"KOVA Internet Security\", skin file \"KOVASkin.skn\"")));
+  EXPECT_THAT(run.lines,
+              Contains(HasSubstr("\"Desinstalaci\xC3\xB3n de %s\" -> \"Uninstall %s\"")));
 }
 
 TEST_F(HostSequenceTest, SettingsDecideWhereTheDictionaryIs) {
@@ -90,7 +94,8 @@ TEST_F(HostSequenceTest, SettingsDecideWhereTheDictionaryIs) {
     std::string translation;
     std::string dictionary_suffix;
   } cases[] = {
-      {installation_.SetupPath(), L"English", "\"Uninstall %s\"", "\\Lang\\English\\KOVADict.kvd\""},
+      {installation_.SetupPath(), L"English", "\"Uninstall %s\"",
+       "\\Lang\\English\\KOVADict.kvd\""},
       // Without the final backslash "Lang" is glued to the folder name.
       {installation_.Directory().wstring(), L"English", "\"Desinstalaci\xC3\xB3n de %s\"",
        "HostSequenceTestLang\\English\\KOVADict.kvd\""},
@@ -120,12 +125,14 @@ TEST_F(HostSequenceTest, CommonDefinitionsLibraryIsNeverTakenFromTheSearchPath) 
   TestInstallation planted("PlantedUtils");
   installation_.RemoveFile("KOVAUtils.dll");
   key_.SetValue(L"Path", planted.SetupPath() + L"missing\\");
-  const HostRun without = RunHost(installation_, "--steps=init,uninit", L"", true, planted.Directory());
+  const HostRun without =
+      RunHost(installation_, "--steps=init,uninit", L"", true, planted.Directory());
   EXPECT_THAT(without.lines, Contains(HasSubstr("product name \"\"")));
 
   key_.SetValue(L"Path", planted.SetupPath());
   const HostRun from_setup_path = RunHost(installation_, "--steps=init,uninit", L"", true);
-  EXPECT_THAT(from_setup_path.lines, Contains(HasSubstr("product name \"KOVA Internet Security\"")));
+  EXPECT_THAT(from_setup_path.lines,
+              Contains(HasSubstr("product name \"KOVA Internet Security\"")));
 }
 
 TEST_F(HostSequenceTest, FailingConfigurationStoreLeavesTheProductNameEmpty) {

@@ -25,7 +25,8 @@ std::wstring Environment(const wchar_t* name) {
 fs::path WindowsPath(std::wstring path) {
   if (!path.empty() && path[0] == L'/') {
     for (auto& c : path) {
-      if (c == L'/') c = L'\\';
+      if (c == L'/')
+        c = L'\\';
     }
     path = L"Z:" + path;
   }
@@ -51,15 +52,19 @@ std::string ReadFileText(const fs::path& path) {
 
 }  // namespace
 
-fs::path BuildDirectory() { return WindowsPath(Environment(L"KOVA_BINARY_DIR")); }
+fs::path BuildDirectory() {
+  return WindowsPath(Environment(L"KOVA_BINARY_DIR"));
+}
 
 ScopedSetupKey::ScopedSetupKey()
     : saved_path_(ReadValue(L"Path")), saved_language_(ReadValue(L"Language")) {}
 
 ScopedSetupKey::~ScopedSetupKey() {
   DeleteKey();
-  if (saved_path_) SetValue(L"Path", *saved_path_);
-  if (saved_language_) SetValue(L"Language", *saved_language_);
+  if (saved_path_)
+    SetValue(L"Path", *saved_path_);
+  if (saved_language_)
+    SetValue(L"Language", *saved_language_);
 }
 
 void ScopedSetupKey::SetValue(const wchar_t* name, const std::wstring& value) {
@@ -77,7 +82,9 @@ void ScopedSetupKey::DeleteValue(const wchar_t* name) {
   RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSetupKey, name);
 }
 
-void ScopedSetupKey::DeleteKey() { RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSetupKey); }
+void ScopedSetupKey::DeleteKey() {
+  RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSetupKey);
+}
 
 TestInstallation::TestInstallation(const std::string& name) {
   directory_ = fs::current_path() / "installations" / name;
@@ -90,7 +97,9 @@ TestInstallation::TestInstallation(const std::string& name) {
   }
 }
 
-std::wstring TestInstallation::SetupPath() const { return directory_.wstring() + L"\\"; }
+std::wstring TestInstallation::SetupPath() const {
+  return directory_.wstring() + L"\\";
+}
 
 void TestInstallation::UseModuleVariant(const std::string& variant, const std::string& file) {
   fs::copy_file(BuildDirectory() / "test-modules" / variant / file, directory_ / file,
@@ -122,12 +131,11 @@ void TestInstallation::Register(ScopedSetupKey& key, const std::wstring& languag
 }
 
 std::wstring SampleCatalog() {
-  const std::string utf8 =
-      ReadFileText(WindowsPath(Environment(L"KOVA_SOURCE_DIR")) / "host" / "sample-install" /
-                   "KOVAMainCat.xml");
-  std::wstring text(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                        nullptr, 0),
-                    L'\0');
+  const std::string utf8 = ReadFileText(WindowsPath(Environment(L"KOVA_SOURCE_DIR")) / "host" /
+                                        "sample-install" / "KOVAMainCat.xml");
+  std::wstring text(
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0),
+      L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
                       static_cast<int>(text.size()));
   return text;
@@ -142,15 +150,15 @@ std::wstring ReplaceOnce(std::wstring text, const std::wstring& from, const std:
 }
 
 HostRun RunHost(const TestInstallation& installation, const std::string& options,
-                const std::wstring& host_arguments, bool trace,
-                const fs::path& working_directory) {
+                const std::wstring& host_arguments, bool trace, const fs::path& working_directory) {
   SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
   HANDLE read_end = nullptr;
   HANDLE write_end = nullptr;
   CreatePipe(&read_end, &write_end, &inherit, 0);
   SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
 
-  SetEnvironmentVariableW(L"KOVA_HOST_OPTIONS", std::wstring(options.begin(), options.end()).c_str());
+  SetEnvironmentVariableW(L"KOVA_HOST_OPTIONS",
+                          std::wstring(options.begin(), options.end()).c_str());
   SetEnvironmentVariableW(L"KOVA_TRACE", trace ? L"1" : nullptr);
   const std::wstring exe = (installation.Directory() / "kova-host.exe").wstring();
   std::wstring command = L"\"" + exe + L"\"";
@@ -186,11 +194,13 @@ HostRun RunHost(const TestInstallation& installation, const std::string& options
     CloseHandle(process.hProcess);
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty() && line.back() == '\r')
+        line.pop_back();
       run.lines.push_back(line);
     }
   }
-  if (write_end) CloseHandle(write_end);
+  if (write_end)
+    CloseHandle(write_end);
   CloseHandle(read_end);
   SetEnvironmentVariableW(L"KOVA_HOST_OPTIONS", nullptr);
   SetEnvironmentVariableW(L"KOVA_TRACE", nullptr);
