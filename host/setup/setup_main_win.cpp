@@ -1,0 +1,85 @@
+// Records how the setup program was started to "Setup.log" beside it (UTF-8):
+//   command line: <GetCommandLineW>
+//   argument N: <each argument as CommandLineToArgvW splits it>
+//   module: <the file this process runs>
+// and, when KOVA_SETUP_CHECK_HANDLE names a handle value of the starting process,
+//   handle <value>: inherited | not inherited
+// The log is written under a temporary name and renamed, so a reader never sees half
+// of it.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/classes/text.h"
+
+namespace {
+
+using kova::FromWin;
+using kova::WideToUtf8;
+
+struct LocalFreeDeleter {
+  void operator()(void* memory) const { LocalFree(memory); }
+};
+
+std::wstring ModulePath() {
+  std::vector<wchar_t> buffer(4096, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), 4096);
+  return std::wstring(buffer.data(), length);
+}
+
+std::string Utf8(const std::wstring& text) {
+  return WideToUtf8(kova::WideStringView(FromWin(text.c_str()), text.size()));
+}
+
+std::string HandleLine() {
+  wchar_t value[64] = {};
+  if (GetEnvironmentVariableW(L"KOVA_SETUP_CHECK_HANDLE", value, 64) == 0) {
+    return std::string();
+  }
+  const auto handle = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(wcstoull(value, nullptr, 0)));
+  DWORD flags = 0;
+  const bool open = GetHandleInformation(handle, &flags) != 0;
+  return "handle " + Utf8(value) + ": " + (open ? "inherited" : "not inherited") + "\n";
+}
+
+bool WriteWhole(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return false;
+  }
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const wchar_t* command_line = GetCommandLineW();
+
+  std::string log = "command line: " + Utf8(command_line) + "\n";
+  int count = 0;
+  std::unique_ptr<LPWSTR, LocalFreeDeleter> arguments(CommandLineToArgvW(command_line, &count));
+  for (int i = 0; arguments != nullptr && i < count; ++i) {
+    log += "argument " + std::to_string(i) + ": " + Utf8(arguments.get()[i]) + "\n";
+  }
+  const std::wstring module = ModulePath();
+  log += "module: " + Utf8(module) + "\n";
+  log += HandleLine();
+
+  const std::wstring directory = module.substr(0, module.rfind(L'\\') + 1);
+  const std::wstring final_path = directory + L"Setup.log";
+  const std::wstring temporary_path = directory + L"Setup.log.tmp";
+  if (!WriteWhole(temporary_path, log) ||
+      !MoveFileExW(temporary_path.c_str(), final_path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    return 1;
+  }
+  return 0;
+}
