@@ -3,8 +3,6 @@
 # file name, and the target kova_test_modules builds all of them.
 include_guard(GLOBAL)
 
-set(KOVA_MODULE_DIR ${PROJECT_BINARY_DIR}/bin)
-set(KOVA_TEST_MODULE_DIR ${PROJECT_BINARY_DIR}/test-modules)
 if(NOT TARGET kova_test_modules)
   add_custom_target(kova_test_modules)
 endif()
@@ -13,7 +11,7 @@ endif()
 function(kova_sibling_module name)
   cmake_parse_arguments(ARG "" "DEF" "SOURCES;DEPS" ${ARGN})
   kova_add_module(${name} SOURCES ${ARG_SOURCES} DEF ${ARG_DEF} DEPS ${ARG_DEPS}
-                  OUTPUT_DIR ${KOVA_MODULE_DIR})
+                  OUTPUT_DIR ${PROJECT_BINARY_DIR}/bin)
   target_include_directories(${name} PRIVATE ${KOVA_SOURCE_ROOT}/siblings)
 endfunction()
 
@@ -23,7 +21,7 @@ function(kova_sibling_variant module variant)
   cmake_parse_arguments(ARG "" "DEF" "SOURCES;DEPS;DEFINITIONS" ${ARGN})
   string(MAKE_C_IDENTIFIER "${module}_${variant}" target)
   kova_add_module(${target} SOURCES ${ARG_SOURCES} DEF ${ARG_DEF} DEPS ${ARG_DEPS}
-                  OUTPUT_NAME ${module} OUTPUT_DIR ${KOVA_TEST_MODULE_DIR}/${variant})
+                  OUTPUT_NAME ${module} OUTPUT_DIR ${PROJECT_BINARY_DIR}/test-modules/${variant})
   target_include_directories(${target} PRIVATE ${KOVA_SOURCE_ROOT}/siblings)
   # Its import library must not collide with the real module's.
   set_target_properties(${target} PROPERTIES
