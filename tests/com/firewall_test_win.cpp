@@ -149,6 +149,42 @@ TEST_F(SetFirewallStateTest, TheMethodsSitAtTheirVtableSlots) {
                                "application context: released"));
 }
 
+// Script hosts reach the same methods through IDispatch.
+TEST_F(SetFirewallStateTest, TheFirewallAnswersLateBoundCalls) {
+  std::vector<std::string> log;
+  void* raw = nullptr;
+  ASSERT_EQ(host::GetApplicationContext(
+                {}, [&](const std::string& line) { log.push_back(line); }, &raw),
+            S_OK);
+  IVMKApplicationContextPtr context;
+  context.Attach(static_cast<IVMKApplicationContext*>(raw));
+  BSTR prog_id = SysAllocString(kFirewallProgId);
+  IDispatchPtr firewall;
+  EXPECT_EQ(context->CreateObject(prog_id, firewall.Receive()), S_OK);
+  SysFreeString(prog_id);
+  ASSERT_TRUE(firewall);
+
+  for (const wchar_t* name : {L"Activate", L"KeepInactive"}) {
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID id = DISPID_UNKNOWN;
+    ASSERT_EQ(firewall->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+    VARIANT argument;
+    VariantInit(&argument);
+    argument.vt = VT_I2;
+    argument.iVal = 0;
+    DISPPARAMS parameters = {&argument, nullptr, 1, 0};
+    EXPECT_EQ(firewall->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters,
+                               nullptr, nullptr, nullptr),
+              S_OK);
+  }
+  LPOLESTR unknown[] = {const_cast<LPOLESTR>(L"Uninstall")};
+  DISPID id = 0;
+  EXPECT_EQ(firewall->GetIDsOfNames(IID_NULL, unknown, 1, LOCALE_USER_DEFAULT, &id),
+            DISP_E_UNKNOWNNAME);
+  EXPECT_THAT(log, ::testing::IsSupersetOf({"firewall: Activate(0) -> 0x00000000",
+                                            "firewall: KeepInactive(0) -> 0x00000000"}));
+}
+
 TEST_F(SetFirewallStateTest, UnknownProgIdsAreNotCreated) {
   void* raw = nullptr;
   ASSERT_EQ(host::GetApplicationContext({}, nullptr, &raw), S_OK);

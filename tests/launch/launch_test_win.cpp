@@ -1,6 +1,7 @@
 // Starts the setup program for real: a probe host in a fresh folder beside a copy of
 // Setup.exe, which records how it was started.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "launch/command_line.h"
 #include "launch/launch.h"
 
 namespace kova {
@@ -219,6 +221,42 @@ TEST(LaunchSetupConfirmedTest, AnUnknownModuleDirectoryStartsNothing) {
   fs::remove(drive_root / "Setup.log");
   EXPECT_EQ(result, SetupLaunchResult::kNoModuleDirectory);
   EXPECT_TRUE(nothing_started);
+}
+
+// Every argument, written by QuoteArgument after a program name, is split back by the
+// system's own parser into exactly that argument.
+TEST(QuoteArgumentTest, TheSystemSplitsTheTokenBackIntoTheArgument) {
+  const wchar_t* arguments[] = {
+      L"",
+      L"abc",
+      L"a b",
+      L"/Uninstall",
+      L"a /Uninstall",
+      L"\t",
+      L"\"",
+      L"\"\"",
+      L"\\",
+      L"a\\",
+      L"a\\ b\\",
+      L"a\\\"b",
+      L"a\\\\\"b c",
+      L"\\\\server\\share\\",
+      L"\"/Confirmed\" x",
+      L"x\" /Uninstall \"y",
+      L"\u00e9t\u00e9 \u65e5\u672c",
+  };
+  for (const wchar_t* argument : arguments) {
+    SCOPED_TRACE(Utf8(argument));
+    const WideString line = u"prog.exe " + QuoteArgument(FromWin(argument));
+    int count = 0;
+    LPWSTR* split = CommandLineToArgvW(AsWin(line), &count);
+    ASSERT_NE(split, nullptr);
+    EXPECT_EQ(count, 2);
+    if (count == 2) {
+      EXPECT_EQ(std::wstring(split[1]), argument);
+    }
+    LocalFree(split);
+  }
 }
 
 TEST(GetModuleDirectoryTest, IsTheDirectoryOfThisProgram) {
