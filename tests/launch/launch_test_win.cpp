@@ -208,8 +208,9 @@ TEST(LaunchSetupConfirmedTest, AnUnknownModuleDirectoryStartsNothing) {
   ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
   const fs::path drive_root = fs::path(temp).root_path();
   const fs::path planted = drive_root / "Setup.exe";
-  ASSERT_FALSE(fs::exists(planted)) << "leftover " << planted.string();
-  fs::copy_file(BuiltSetup(), planted);
+  // A run stopped half-way may have left them behind.
+  fs::remove(drive_root / "Setup.log");
+  fs::copy_file(BuiltSetup(), planted, fs::copy_options::overwrite_existing);
   const fs::path saved_directory = fs::current_path();
   fs::current_path(temp);
 
