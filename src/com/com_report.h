@@ -1,6 +1,6 @@
 // How our COM wrappers report misuse and failed calls: a task-modal question box whose
-// answer decides what happens next. Yes raises ComError, No goes on, Cancel breaks into
-// the debugger where the Part of the code says so.
+// answer decides what happens next: Yes raises ComError, No goes on, and Cancel goes on
+// after a misuse report or breaks into the debugger after a failed call.
 #pragma once
 
 #include <windows.h>
