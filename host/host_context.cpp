@@ -25,11 +25,11 @@ HostResult HostContext::GetConnection(ISendToIPCEx** connection) {
 }
 
 HostResult HostContext::GetApplicationContext(void** application_context, std::int32_t) {
-  if (application_context != nullptr) {
-    *application_context = nullptr;
-  }
-  log_("context: GetApplicationContext -> not available");
-  return kFail;
+  const HostResult result = static_cast<HostResult>(
+      kova::host::GetApplicationContext(app_context_, log_, application_context));
+  log_(result == 0 ? "context: GetApplicationContext -> 0"
+                   : "context: GetApplicationContext -> refused");
+  return result;
 }
 
 }  // namespace kova::host

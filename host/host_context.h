@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "app_context/app_context.h"
 #include "ipc/host_interfaces.h"
 
 namespace kova::host {
@@ -17,8 +18,8 @@ class HostContext final : public IHostContext {
  public:
   using Log = std::function<void(const std::string&)>;
 
-  HostContext(ISendToIPCEx* connection, ContextMode mode, Log log)
-      : connection_(connection), mode_(mode), log_(std::move(log)) {}
+  HostContext(ISendToIPCEx* connection, ContextMode mode, AppContextOptions app_context, Log log)
+      : connection_(connection), mode_(mode), app_context_(app_context), log_(std::move(log)) {}
 
   HostResult QueryInterface(const HostGuid& iid, void** object) override;
   HostULong AddRef() override { return 2; }  // lives as long as the host
@@ -29,6 +30,7 @@ class HostContext final : public IHostContext {
  private:
   ISendToIPCEx* connection_;
   ContextMode mode_;
+  AppContextOptions app_context_;
   Log log_;
 };
 

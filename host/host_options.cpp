@@ -6,7 +6,9 @@ namespace kova::host {
 
 const char kHostUsage[] =
     "usage: kova-host.exe [--dll=PATH] [--context=normal|null|refuse]\n"
-    "                     [--steps=init,show:ID,...,uninit] [host arguments...]\n"
+    "                     [--steps=init,show:ID,...,uninit]\n"
+    "                     [--app-context=normal|refuse|fail-create|fail-query|fail-method]\n"
+    "                     [host arguments...]\n"
     "Loads KOVAMsg.dll (default: beside kova-host.exe), resolves its three exports and\n"
     "runs the steps in order (default: init,uninit), printing what happened.\n"
     "When KOVA_HOST_OPTIONS is set, the options are read from it instead, and the\n"
@@ -62,6 +64,21 @@ std::optional<std::string> ParseHostOptions(const std::vector<std::wstring>& arg
       options.context = Narrow(argument.substr(10));
       if (options.context != "normal" && options.context != "null" && options.context != "refuse") {
         return "unknown context '" + options.context + "'";
+      }
+    } else if (argument.rfind(L"--app-context=", 0) == 0) {
+      const std::string mode = Narrow(argument.substr(14));
+      AppContextOptions& app = options.app_context;
+      app = AppContextOptions{};
+      if (mode == "refuse") {
+        app.refuse_context = true;
+      } else if (mode == "fail-create") {
+        app.fail_create_object = true;
+      } else if (mode == "fail-query") {
+        app.fail_firewall_query = true;
+      } else if (mode == "fail-method") {
+        app.fail_firewall_method = true;
+      } else if (mode != "normal") {
+        return "unknown application context '" + mode + "'";
       }
     } else if (argument.rfind(L"--steps=", 0) == 0) {
       options.steps.clear();

@@ -91,7 +91,7 @@ int main() {
   auto connection = kova::host::MakeHostConnection(PrintLine);
   const auto mode = options.context == "refuse" ? kova::host::ContextMode::kRefuseConnection
                                                 : kova::host::ContextMode::kNormal;
-  kova::host::HostContext context(connection->get(), mode, PrintLine);
+  kova::host::HostContext context(connection->get(), mode, options.app_context, PrintLine);
   kova::IHostContext* context_argument = options.context == "null" ? nullptr : &context;
 
   for (const Step& step : options.steps) {
