@@ -1,0 +1,185 @@
+#include "skin/data/lzh.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kova {
+namespace {
+
+std::vector<uint8_t> Bytes(const std::string& text) {
+  return {text.begin(), text.end()};
+}
+
+std::vector<uint8_t> RoundTrip(const std::vector<uint8_t>& data) {
+  const std::vector<uint8_t> packed = CompressBytes(data);
+  std::vector<uint8_t> unpacked;
+  EXPECT_EQ(DecompressBytes(packed, unpacked), LzhStatus::kOk);
+  return unpacked;
+}
+
+// Text that looks like an INI file mixed with binary pixels: compressible, with
+// matches of every length and distances across the whole ring.
+std::vector<uint8_t> SkinLikeData(size_t size, unsigned seed) {
+  std::mt19937 random(seed);
+  std::vector<uint8_t> data;
+  while (data.size() < size) {
+    switch (random() % 3) {
+      case 0: {
+        const std::string line = "Key" + std::to_string(random() % 50) + "=" +
+                                 std::to_string(random() % 100000) + "\r\n";
+        data.insert(data.end(), line.begin(), line.end());
+        break;
+      }
+      case 1:
+        data.insert(data.end(), 1 + random() % 200, static_cast<uint8_t>(random()));
+        break;
+      default:
+        for (int i = random() % 64; i >= 0; --i) {
+          data.push_back(static_cast<uint8_t>(random()));
+        }
+    }
+  }
+  data.resize(size);
+  return data;
+}
+
+TEST(LzhTest, ThreeLiteralsGiveTheKnownStream) {
+  EXPECT_EQ(CompressBytes(Bytes("abc")),
+            (std::vector<uint8_t>{0x03, 0x00, 0x00, 0x00, 0xF6, 0xFB, 0xBD, 0xE0}));
+}
+
+TEST(LzhTest, EmptySourceCodesOneLiteralAndDecodesToNothing) {
+  const std::vector<uint8_t> packed = CompressBytes({});
+  // Size 0, then one literal code of the initial tree (at most 16 bits).
+  ASSERT_GE(packed.size(), 5u);
+  EXPECT_LE(packed.size(), 6u);
+  EXPECT_EQ(std::vector<uint8_t>(packed.begin(), packed.begin() + 4),
+            (std::vector<uint8_t>{0, 0, 0, 0}));
+  std::vector<uint8_t> unpacked = {1, 2, 3};
+  EXPECT_EQ(DecompressBytes(packed, unpacked), LzhStatus::kOk);
+  EXPECT_TRUE(unpacked.empty());
+}
+
+TEST(LzhTest, RoundTripsGiveTheInputBack) {
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> cases;
+  cases.emplace_back("one byte", Bytes("x"));
+  cases.emplace_back("all spaces", std::vector<uint8_t>(5000, ' '));
+  std::vector<uint8_t> runs;
+  for (int i = 0; i < 40; ++i) {
+    runs.insert(runs.end(), 61 + i * 7, static_cast<uint8_t>('A' + i % 3));
+    runs.push_back(static_cast<uint8_t>(i));
+  }
+  cases.emplace_back("runs longer than 60", runs);
+  std::vector<uint8_t> every_byte;
+  for (int i = 0; i < 9000; ++i) {
+    every_byte.push_back(static_cast<uint8_t>(i * 7919 % 256));
+  }
+  cases.emplace_back("every byte value over 4096", every_byte);
+  // Enough symbols for the root frequency to reach 32768 several times, so the
+  // tree is rebuilt in the middle of the stream.
+  cases.emplace_back("tree rebuilds", SkinLikeData(300000, 7));
+
+  for (const auto& [name, data] : cases) {
+    EXPECT_EQ(RoundTrip(data), data) << name;
+  }
+}
+
+TEST(LzhTest, SpacesMatchThePrefilledRingFromTheFirstByte) {
+  // 600 spaces are ten 60-byte matches; 600 distinct-ish bytes cannot be matched.
+  const auto spaces = CompressBytes(std::vector<uint8_t>(600, ' '));
+  std::mt19937 random(5);
+  std::vector<uint8_t> letters(600);
+  for (uint8_t& byte : letters) {
+    byte = static_cast<uint8_t>(random());
+  }
+  EXPECT_LT(spaces.size(), 4u + 30u);
+  EXPECT_GT(CompressBytes(letters).size(), 400u);
+}
+
+TEST(LzhTest, PackReportsTheBytesReadThroughCallbacks) {
+  const std::vector<uint8_t> input = SkinLikeData(10000, 3);
+  size_t offset = 0;
+  std::vector<uint8_t> output;
+  TLZH lzh;
+  int32_t size = -1;
+  lzh.LZHPack(
+      size,
+      [&](uint8_t* buffer, uint16_t count, uint16_t& got) {
+        got = static_cast<uint16_t>(std::min<size_t>(count, input.size() - offset));
+        std::memcpy(buffer, input.data() + offset, got);
+        offset += got;
+      },
+      [&](const uint8_t* buffer, uint16_t count, uint16_t& put) {
+        output.insert(output.end(), buffer, buffer + count);
+        put = count;
+      });
+  EXPECT_EQ(size, 10000);
+  EXPECT_EQ(lzh.codesize(), static_cast<int32_t>(output.size()));
+
+  // Unpacking is told the size; no header is involved.
+  std::vector<uint8_t> unpacked;
+  offset = 0;
+  lzh.LZHUnpack(
+      10000,
+      [&](uint8_t* buffer, uint16_t count, uint16_t& got) {
+        got = static_cast<uint16_t>(std::min<size_t>(count, output.size() - offset));
+        std::memcpy(buffer, output.data() + offset, got);
+        offset += got;
+      },
+      [&](const uint8_t* buffer, uint16_t count, uint16_t& put) {
+        unpacked.insert(unpacked.end(), buffer, buffer + count);
+        put = count;
+      });
+  EXPECT_EQ(unpacked, input);
+}
+
+TEST(LzhTest, TruncatedStreamStillGivesTheStatedSize) {
+  const std::vector<uint8_t> data = SkinLikeData(5000, 11);
+  std::vector<uint8_t> packed = CompressBytes(data);
+  packed.resize(packed.size() - 20);
+  std::vector<uint8_t> unpacked;
+  ASSERT_EQ(DecompressBytes(packed, unpacked), LzhStatus::kOk);
+  ASSERT_EQ(unpacked.size(), data.size());
+  // The part whose bits were all present is intact.
+  EXPECT_TRUE(std::equal(data.begin(), data.begin() + 1000, unpacked.begin()));
+}
+
+TEST(LzhTest, ImpossibleSizeHeadersAreRefused) {
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> packed;
+    LzhStatus status;
+  };
+  const Case cases[] = {
+      {"no header", {1, 0, 0}, LzhStatus::kMissingHeader},
+      {"negative", {0xFF, 0xFF, 0xFF, 0xFF, 0x00}, LzhStatus::kNegativeSize},
+      {"more than the bytes can hold",
+       {0x10, 0x27, 0, 0, 0xF6, 0xFB, 0xBD},
+       LzhStatus::kSizeTooLarge},
+  };
+  // 256 MiB + 1 with enough compressed bytes behind it to make that size possible.
+  std::vector<uint8_t> big = {0x01, 0x00, 0x00, 0x10};
+  big.resize(8 << 20, 0);
+  for (const Case& c : cases) {
+    std::vector<uint8_t> out = {9};
+    EXPECT_EQ(DecompressBytes(c.packed, out), c.status) << c.name;
+    EXPECT_TRUE(out.empty()) << c.name;
+    EXPECT_STRNE(LzhStatusText(c.status), "") << c.name;
+  }
+  std::vector<uint8_t> out;
+  EXPECT_EQ(DecompressBytes(big, out), LzhStatus::kSizeTooLarge);
+}
+
+TEST(LzhTest, CompressingIntoAUsedStreamLeavesNoStaleBytes) {
+  TMemoryStream source(Bytes("abc"));
+  TMemoryStream dest(std::vector<uint8_t>(100, 0xAA));
+  CompressStream(source, dest);
+  EXPECT_EQ(dest.Data(), CompressBytes(Bytes("abc")));
+}
+
+}  // namespace
+}  // namespace kova
