@@ -4,6 +4,10 @@
 
 namespace kova::json {
 
+Value Value::Null() {
+  return Value();
+}
+
 Value Value::Bool(bool b) {
   Value v;
   v.kind = Kind::kBool;
@@ -50,7 +54,7 @@ Value& Value::Add(Value item) {
 }
 
 Value& Value::Set(std::string key, Value value) {
-  members.emplace_back(std::move(key), std::move(value));
+  members.push_back(Member{std::move(key), std::move(value)});
   return *this;
 }
 
@@ -359,7 +363,7 @@ class Parser {
       Value value;
       if (!ParseValue(value, depth + 1))
         return false;
-      out.members.emplace_back(WideToUtf8(key), std::move(value));
+      out.members.push_back(Member{WideToUtf8(key), std::move(value)});
       SkipSpace();
       if (pos_ < text_.size() && text_[pos_] == ',') {
         ++pos_;

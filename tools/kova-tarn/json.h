@@ -15,6 +15,8 @@
 
 namespace kova::json {
 
+struct Member;
+
 struct Value {
   enum class Kind { kNull, kBool, kNumber, kString, kArray, kObject };
 
@@ -23,9 +25,9 @@ struct Value {
   std::string number;  // the number's text
   WideString text;
   std::vector<Value> items;
-  std::vector<std::pair<std::string, Value>> members;
+  std::vector<Member> members;
 
-  static Value Null() { return Value(); }
+  static Value Null();
   static Value Bool(bool b);
   static Value Number(std::string text);
   static Value Unsigned(std::uint64_t n);
@@ -38,6 +40,11 @@ struct Value {
   Value& Set(std::string key, Value value);
   // The member named `key`, or null when there is none or this is not an object.
   const Value* Find(std::string_view key) const;
+};
+
+struct Member {
+  std::string first;  // the name
+  Value second;
 };
 
 // Indented text, ASCII only (everything else escaped).
