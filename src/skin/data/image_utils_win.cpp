@@ -1,0 +1,58 @@
+#include "skin/data/image_utils.h"
+
+#include "skin/data/system_colors.h"
+
+namespace kova {
+
+namespace {
+
+// A solid brush for one fill; deleted when it goes out of scope.
+class SolidBrush {
+ public:
+  explicit SolidBrush(TColor color) : brush_(CreateSolidBrush(static_cast<COLORREF>(color))) {}
+  ~SolidBrush() {
+    if (brush_ != nullptr) {
+      DeleteObject(brush_);
+    }
+  }
+  SolidBrush(const SolidBrush&) = delete;
+  SolidBrush& operator=(const SolidBrush&) = delete;
+  HBRUSH get() const { return brush_; }
+
+ private:
+  HBRUSH brush_;
+};
+
+}  // namespace
+
+void GradFill(HDC dc, const RECT& rect, TColor c1, bool vertical, TColor c2) {
+  if (!RectVisible(dc, &rect)) {
+    return;
+  }
+  RECT box{};
+  if (GetClipBox(dc, &box) == ERROR) {
+    return;
+  }
+  const GradientSteps steps =
+      VisibleGradientSteps({rect.left, rect.top, rect.right, rect.bottom},
+                           {box.left, box.top, box.right, box.bottom}, vertical);
+  if (steps.Empty()) {
+    return;
+  }
+  const std::vector<TColor>& colors =
+      GradientColors(steps.count, ResolveColor(c1), ResolveColor(c2));
+  for (int step = steps.first; step <= steps.last; ++step) {
+    RECT line = rect;
+    if (vertical) {
+      line.top = rect.top + step;
+      line.bottom = line.top + 1;
+    } else {
+      line.left = rect.left + step;
+      line.right = line.left + 1;
+    }
+    const SolidBrush brush(colors[static_cast<size_t>(step)]);
+    FillRect(dc, &line, brush.get());
+  }
+}
+
+}  // namespace kova
