@@ -3,6 +3,10 @@
 # file name, and the target kova_test_modules builds all of them.
 include_guard(GLOBAL)
 
+# Where tests find the variants: ${KOVA_TEST_MODULES_DIR}/<variant>/<Module>.dll.
+set(KOVA_TEST_MODULES_DIR ${PROJECT_BINARY_DIR}/test-modules CACHE INTERNAL
+    "Folder of the sibling module variants built for tests")
+
 if(NOT TARGET kova_test_modules)
   add_custom_target(kova_test_modules)
 endif()
@@ -21,7 +25,7 @@ function(kova_sibling_variant module variant)
   cmake_parse_arguments(ARG "" "DEF" "SOURCES;DEPS;DEFINITIONS" ${ARGN})
   string(MAKE_C_IDENTIFIER "${module}_${variant}" target)
   kova_add_module(${target} SOURCES ${ARG_SOURCES} DEF ${ARG_DEF} DEPS ${ARG_DEPS}
-                  OUTPUT_NAME ${module} OUTPUT_DIR ${PROJECT_BINARY_DIR}/test-modules/${variant})
+                  OUTPUT_NAME ${module} OUTPUT_DIR ${KOVA_TEST_MODULES_DIR}/${variant})
   target_include_directories(${target} PRIVATE ${KOVA_SOURCE_ROOT}/siblings)
   # Its import library must not collide with the real module's.
   set_target_properties(${target} PROPERTIES

@@ -65,7 +65,6 @@ class XmlDocument final : public IXmlDocument {
   bool LoadFromText(const char16_t* text) override;
   IXmlRoot* GetRoot() override { return root_.get(); }
   void Release() override;
-  void AddRef() { references_.fetch_add(1); }
 
  private:
   explicit XmlDocument(ComRef<IXMLDOMDocument2> document) : document_(std::move(document)) {}

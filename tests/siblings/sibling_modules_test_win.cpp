@@ -369,7 +369,10 @@ TEST(TremLangTest, LooksUpTheShippedDictionaryAndNegotiatesLongTranslations) {
   Installation install("lang", "TREMLang.dll");
   const WideString long_text(2000, u'T');
   const auto bytes = WriteDictionary({{u"Cancelar", u"Cancel"}, {u"texto largo", long_text}});
-  install.WriteBytes("long.kvd", std::string(bytes.begin(), bytes.end()));
+  // A language folder whose name is not ASCII: the path must reach the file intact.
+  fs::create_directories(install.ModuleFile().parent_path() / L"Espa\u00F1ol");
+  install.WriteBytes(fs::path(L"Espa\u00F1ol") / "long.kvd",
+                     std::string(bytes.begin(), bytes.end()));
 
   Module module(install.ModuleFile());
   const auto create = module.Entry<LangCreateDictionaryFn>("_00001_");
@@ -391,7 +394,7 @@ TEST(TremLangTest, LooksUpTheShippedDictionaryAndNegotiatesLongTranslations) {
 
   // 2000 characters do not fit 1024: the first call reports the size, the second
   // call with that size gets the text.
-  const fs::path long_path = install.ModuleFile().parent_path() / "long.kvd";
+  const fs::path long_path = install.ModuleFile().parent_path() / L"Espa\u00F1ol" / "long.kvd";
   std::int32_t handle = 0;
   ASSERT_NE(dictionary->Load(FromWin(long_path.c_str()), &handle), 0);
   std::vector<char16_t> guarded(1024 + 8, u'#');
