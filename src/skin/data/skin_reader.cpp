@@ -93,6 +93,7 @@ std::string AsciiLower(std::string_view text) {
 
 void TSkinReader::Reset() {
   file_list_.clear();
+  stored_names_.clear();
   sizes_.clear();
   offsets_.clear();
   header_ = {};
@@ -139,13 +140,13 @@ SkinReadStatus TSkinReader::Load(TMemoryStream& source) {
   }
   const std::string_view names(reinterpret_cast<const char*>(bytes + at),
                                static_cast<size_t>(names_size));
-  std::vector<std::string> lines = SplitLines(AsciiLower(names));
-  if (lines.size() > static_cast<size_t>(kMaxSkinEntries)) {
+  std::vector<std::string> stored = SplitLines(names);
+  if (stored.size() > static_cast<size_t>(kMaxSkinEntries)) {
     return SkinReadStatus::kTooManyEntries;
   }
   at += names_size;
 
-  const auto count = static_cast<int64_t>(lines.size());
+  const auto count = static_cast<int64_t>(stored.size());
   if (4 * count > size - at) {
     return SkinReadStatus::kTruncatedSizes;
   }
@@ -165,7 +166,10 @@ SkinReadStatus TSkinReader::Load(TMemoryStream& source) {
     offset += entry_size;
   }
 
-  file_list_ = std::move(lines);
+  for (const std::string& name : stored) {
+    file_list_.push_back(AsciiLower(name));
+  }
+  stored_names_ = std::move(stored);
   entry_data_.WriteBuffer(bytes + data_start, data_size);
   entry_data_.SetPosition(0);
   return SkinReadStatus::kOk;

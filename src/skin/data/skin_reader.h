@@ -67,6 +67,8 @@ class TSkinReader {
 
   SkinReadStatus LastStatus() const { return status_; }
   const std::vector<std::string>& FileList() const { return file_list_; }
+  // The names as the archive stores them, before lower-casing.
+  const std::vector<std::string>& StoredNames() const { return stored_names_; }
   int EntryCount() const { return static_cast<int>(file_list_.size()); }
   int32_t Size(int index) const { return sizes_.at(static_cast<size_t>(index)); }
   const std::array<int32_t, 4>& Header() const { return header_; }
@@ -80,6 +82,7 @@ class TSkinReader {
   void CopyEntry(size_t index, TMemoryStream& target) const;
 
   std::vector<std::string> file_list_;
+  std::vector<std::string> stored_names_;
   std::vector<int32_t> sizes_;
   std::vector<int64_t> offsets_;
   std::array<int32_t, 4> header_{};
