@@ -10,7 +10,7 @@
 
 #include "config/sibling_interfaces.h"
 #include "forms/classes/text.h"
-#include "host_connection.h"
+#include "loopback/loopback_connection.h"
 #include "host_context.h"
 #include "host_options.h"
 
@@ -88,10 +88,11 @@ int main() {
   }
   PrintLine("kova-host: loaded " + dll_text);
 
-  auto connection = kova::host::MakeHostConnection(PrintLine);
+  kova::loopback::LoopbackConnection connection(
+      [](const std::string& line) { PrintLine("connection: " + line); });
   const auto mode = options.context == "refuse" ? kova::host::ContextMode::kRefuseConnection
                                                 : kova::host::ContextMode::kNormal;
-  kova::host::HostContext context(connection->get(), mode, options.app_context, PrintLine);
+  kova::host::HostContext context(&connection, mode, options.app_context, PrintLine);
   kova::IHostContext* context_argument = options.context == "null" ? nullptr : &context;
 
   for (const Step& step : options.steps) {

@@ -33,7 +33,8 @@ class ILangDictionary {
   virtual std::int32_t Reserved3() = 0;  // slot 3
   // Slot 4. Non-zero when the translation of `key` was written to `buffer` (NUL
   // included). When the buffer is too small, answers 0 and sets *size to the size the
-  // translation needs, in characters without the NUL.
+  // translation needs in characters, NUL included (so that a translation of exactly
+  // the first buffer's size is reported as larger than it and fetched again).
   virtual std::int32_t Lookup(const std::int32_t* handle, const char16_t* key, char16_t* buffer,
                               std::uint32_t* size) = 0;
   // Slot 5. Unloads the dictionary of that handle.

@@ -173,7 +173,9 @@ class CommonDefs {
   }
 
   IConfigStore* GetConfigStore() const {
-    auto get = count_ > 0 ? entries_.Get<CommonDefsGetConfigStoreFn>(kGetConfigStore) : nullptr;
+    // Entries are cleared whenever the module is freed; a module whose uninitialisation
+    // refused stays loaded with them.
+    auto get = entries_.Get<CommonDefsGetConfigStoreFn>(kGetConfigStore);
     return get ? get() : nullptr;
   }
   LONG Count() const { return count_; }

@@ -23,7 +23,7 @@ std::vector<std::string> Calls(const HostRun& run) {
 }
 
 const std::string kGetConnection = "context: GetConnection -> 0";
-const std::string kSetServerName = "connection: slot 6 SetServerName(\"TREMMSrvcPpal\")";
+const std::string kSetServerName = "connection: slot 6 SetServerName TREMMSrvcPpal";
 const std::string kDisconnect = "connection: slot 7 Disconnect";
 const std::string kShutdown = "connection: slot 14 Shutdown";
 
@@ -98,10 +98,12 @@ TEST_F(HostSequenceTest, SettingsDecideWhereTheDictionaryIs) {
        "\\Lang\\English\\KOVADict.kvd\""},
       // Without the final backslash "Lang" is glued to the folder name.
       {installation_.Directory().wstring(), L"English", "\"Desinstalaci\xC3\xB3n de %s\"",
-       "HostSequenceTestLang\\English\\KOVADict.kvd\""},
+       installation_.Directory().filename().string() + "Lang\\English\\KOVADict.kvd\""},
       {installation_.SetupPath(), L"", "\"Desinstalaci\xC3\xB3n de %s\"",
        "\\Lang\\\\KOVADict.kvd\""},
-      {std::wstring(300, L'x'), L"English", "\"Desinstalaci\xC3\xB3n de %s\"",
+      // An unreadable "Path" leaves a path relative to the current directory, which
+      // is the installation folder here.
+      {std::wstring(300, L'x'), L"English", "\"Uninstall %s\"",
        "dictionary \"Lang\\English\\KOVADict.kvd\""},
   };
   for (const auto& c : cases) {

@@ -50,6 +50,13 @@ std::string ReadFileText(const fs::path& path) {
   return text.str();
 }
 
+// The runtime's copy_file refuses to overwrite here; the system's copy does not.
+void CopyOver(const fs::path& from, const fs::path& to) {
+  if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) {
+    throw std::runtime_error("cannot copy " + from.string());
+  }
+}
+
 }  // namespace
 
 fs::path BuildDirectory() {
@@ -89,11 +96,16 @@ void ScopedSetupKey::DeleteKey() {
 TestInstallation::TestInstallation(const std::string& name) {
   directory_ = fs::current_path() / "installations" / name;
   fs::remove_all(directory_);
-  fs::create_directories(directory_ / "Repository");
+  // File by file: the runtime's recursive copy refuses folders that already exist.
   const fs::path sample = BuildDirectory() / "install";
-  for (const auto& entry : fs::directory_iterator(sample)) {
-    fs::copy(entry.path(), directory_ / entry.path().filename(),
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  fs::create_directories(directory_ / "Repository");
+  for (const auto& entry : fs::recursive_directory_iterator(sample)) {
+    const fs::path target = directory_ / fs::relative(entry.path(), sample);
+    if (entry.is_directory()) {
+      fs::create_directories(target);
+    } else {
+      CopyOver(entry.path(), target);
+    }
   }
 }
 
@@ -102,8 +114,7 @@ std::wstring TestInstallation::SetupPath() const {
 }
 
 void TestInstallation::UseModuleVariant(const std::string& variant, const std::string& file) {
-  fs::copy_file(BuildDirectory() / "test-modules" / variant / file, directory_ / file,
-                fs::copy_options::overwrite_existing);
+  CopyOver(BuildDirectory() / "test-modules" / variant / file, directory_ / file);
 }
 
 void TestInstallation::RemoveFile(const std::string& relative) {
