@@ -13,9 +13,11 @@ namespace kova {
 namespace {
 
 // Keys whose value is always an image file name, whatever it is written like.
-constexpr std::array<std::string_view, 8> kImageKeys = {
-    "image", "bitmap", "border", "glyphimage", "textback", "checkbutton", "radiobutton", "menubar"};
-constexpr std::array<std::string_view, 4> kBorderKeys = {"left", "right", "top", "bottom"};
+constexpr std::array<std::string_view, 7> kImageKeys = {
+    "image", "bitmap", "border", "glyphimage", "textback", "checkbutton", "radiobutton"};
+// Image keys of the frame section only: "Colours" has a "Menubar" colour.
+constexpr std::array<std::string_view, 5> kBorderKeys = {"left", "right", "top", "bottom",
+                                                         "menubar"};
 constexpr std::array<std::string_view, 4> kImageExtensions = {".bmp", ".png", ".jpg", ".gif"};
 
 bool Contains(auto& list, std::string_view value) {
