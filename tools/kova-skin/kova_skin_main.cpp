@@ -9,8 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "kova-skin/png_writer.h"
 #include "kova-skin/skin_check.h"
 #include "skin/data/lzh.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_preview.h"
 #include "skin/data/skin_message.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/skin_writer.h"
@@ -34,6 +37,7 @@ constexpr char kUsage[] =
     "       kova-skin check FILE.skn\n"
     "       kova-skin compress IN -o OUT\n"
     "       kova-skin decompress IN -o OUT\n"
+    "       kova-skin preview FILE.skn -o OUT.png [--size WxH] [--inactive] [--caption TEXT]\n"
     "\n"
     "pack        archives the files of DIR (not its sub-folders), INI files first, names\n"
     "            as written, and compresses the archive. VERSION is one of 20000, 30000,\n"
@@ -46,6 +50,9 @@ constexpr char kUsage[] =
     "compress    writes the compressed-stream form of a file: its size in 4 bytes, then\n"
     "            the LZH stream.\n"
     "decompress  the reverse of compress.\n"
+    "preview     draws a window frame of the skin (borders, title bar, caption text and\n"
+    "            buttons) around a client area of the skin's form colour, as a PNG image.\n"
+    "            WxH defaults to 400x260; --inactive draws the inactive state.\n"
     "\n"
     "exit codes: 0 success, 1 problems found, 2 unusable input or usage error.\n";
 
@@ -64,6 +71,9 @@ struct Arguments {
   std::vector<std::string> positional;
   std::optional<std::string> output;
   std::optional<std::string> format;
+  std::optional<std::string> size;
+  std::optional<std::string> caption;
+  bool inactive = false;
   std::string error;
 };
 
@@ -71,12 +81,18 @@ Arguments Parse(int argc, char** argv) {
   Arguments args;
   for (int i = 2; i < argc; ++i) {
     const std::string word = argv[i];
-    if (word == "-o" || word == "--format") {
+    if (word == "-o" || word == "--format" || word == "--size" || word == "--caption") {
       if (i + 1 == argc) {
         args.error = word + " needs a value";
         return args;
       }
-      (word == "-o" ? args.output : args.format) = argv[++i];
+      std::optional<std::string>& slot = word == "-o"         ? args.output
+                                         : word == "--format" ? args.format
+                                         : word == "--size"   ? args.size
+                                                              : args.caption;
+      slot = argv[++i];
+    } else if (word == "--inactive") {
+      args.inactive = true;
     } else if (word.size() > 1 && word[0] == '-') {
       args.error = "unknown option " + word;
       return args;
@@ -309,6 +325,57 @@ int Decompress(const Arguments& args) {
   return WriteFile(*args.output, unpacked) ? kExitOk : kExitUnusable;
 }
 
+// "WxH" with both sides from 1 to 4096.
+bool ParseSize(const std::string& text, int& width, int& height) {
+  const size_t x = text.find('x');
+  if (x == std::string::npos) {
+    return false;
+  }
+  try {
+    size_t used_w = 0;
+    size_t used_h = 0;
+    width = std::stoi(text.substr(0, x), &used_w);
+    height = std::stoi(text.substr(x + 1), &used_h);
+    return used_w == x && used_h == text.size() - x - 1 && width > 0 && height > 0 &&
+           width <= 4096 && height <= 4096;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+int Preview(const Arguments& args) {
+  if (args.positional.size() != 1 || !args.output) {
+    return Usage("preview needs FILE.skn and -o OUT.png");
+  }
+  SkinPreviewOptions options;
+  if (args.size && !ParseSize(*args.size, options.width, options.height)) {
+    return Usage("--size wants WxH, each from 1 to 4096");
+  }
+  options.active = !args.inactive;
+  if (args.caption) {
+    options.caption = *args.caption;
+  }
+  // The skin must be readable as a whole before the model is built from it.
+  if (!LoadSkin(args.positional[0])) {
+    return kExitUnusable;
+  }
+  std::optional<TMemoryStream> file = ReadFile(args.positional[0]);
+  if (!file) {
+    return kExitUnusable;
+  }
+  TSkinData data(nullptr);
+  data.LoadFromStream(*file);
+  const TBitmap picture = ComposeSkinPreview(data, options);
+  if (picture.Empty()) {
+    return Fail(args.positional[0], "the window is too small for the skin's frame");
+  }
+  std::string error;
+  if (!WritePng(picture, *args.output, error)) {
+    return Fail(*args.output, error);
+  }
+  return kExitOk;
+}
+
 void QuietSkinMessage(const WideString&) {}
 
 int Main(int argc, char** argv) {
@@ -327,8 +394,8 @@ int Main(int argc, char** argv) {
     return Usage(args.error);
   }
   static const std::map<std::string, int (*)(const Arguments&)> kCommands = {
-      {"pack", Pack},   {"unpack", Unpack},     {"list", List},
-      {"check", Check}, {"compress", Compress}, {"decompress", Decompress}};
+      {"pack", Pack},         {"unpack", Unpack},         {"list", List},      {"check", Check},
+      {"compress", Compress}, {"decompress", Decompress}, {"preview", Preview}};
   const auto found = kCommands.find(command);
   if (found == kCommands.end()) {
     return Usage("unknown command " + command);

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "skin/data/skin_colors.h"
+#include "skin/data/skin_preview.h"
+#include "skin_fixture.h"
+
+namespace kova {
+namespace {
+
+using testing::Solid;
+
+// Borders whose active state is green and inactive state red, on a blue form.
+testing::SkinSource TwoStateFrame() {
+  TBitmap top(20, 40);  // two stacked 20-pixel states
+  TBitmap side(8, 20);  // two side-by-side 4-pixel states
+  TBitmap bottom(20, 8);
+  for (TBitmap* b : {&top, &side, &bottom}) {
+    b->Fill(0x00FF00);
+  }
+  for (int x = 0; x < 20; ++x) {
+    for (int y = 20; y < 40; ++y)
+      top.SetPixel(x, y, 0x0000FF);
+    for (int y = 4; y < 8; ++y)
+      bottom.SetPixel(x, y, 0x0000FF);
+  }
+  for (int x = 4; x < 8; ++x) {
+    for (int y = 0; y < 20; ++y)
+      side.SetPixel(x, y, 0x0000FF);
+  }
+  top.SetPixel(10, 0, 0xFF00FF);  // a see-through spot in both states
+  top.SetPixel(10, 20, 0xFF00FF);
+  return {
+      "[Personality]\nTop=t.bmp\nTopFrame=2\nLeft=s.bmp\nLeftFrame=2\nLeftTrans=0\n"
+      "Right=s.bmp\nRightFrame=2\nBottom=b.bmp\nBottomFrame=2\n"
+      "[Colours]\nButtonFace=0,0,200\n",
+      {{"t.bmp", top}, {"s.bmp", side}, {"b.bmp", bottom}}};
+}
+
+TEST(SkinPreviewTest, FramesTheClientAreaInTheWindowState) {
+  TSkinData data(nullptr);
+  testing::Load(data, TwoStateFrame());
+  const SkinFrameMetrics m = FrameMetrics(data);
+  EXPECT_EQ(m.left, 4);
+  EXPECT_EQ(m.right, 4);
+  EXPECT_EQ(m.caption, 20);
+  EXPECT_EQ(m.bottom, 4);
+  for (bool active : {true, false}) {
+    const TBitmap out = ComposeSkinPreview(data, {100, 60, active, ""});
+    ASSERT_EQ(out.Width(), 100);
+    const TColor frame = active ? 0x00FF00 : 0x0000FF;
+    EXPECT_EQ(out.Pixel(50, 5), frame);   // title
+    EXPECT_EQ(out.Pixel(1, 40), frame);   // left
+    EXPECT_EQ(out.Pixel(98, 40), frame);  // right
+    EXPECT_EQ(out.Pixel(50, 58), frame);  // bottom
+    EXPECT_EQ(out.Pixel(50, 40), RGBToColor(0, 0, 200));
+    EXPECT_EQ(out.Pixel(50, 0), 0xFFFFFF);  // the see-through spot shows the desktop
+  }
+  EXPECT_TRUE(ComposeSkinPreview(data, {8, 60, true, ""}).Empty());
+  EXPECT_TRUE(ComposeSkinPreview(data, {100, 24, true, ""}).Empty());
+}
+
+TEST(SkinPreviewTest, CaptionTextUsesTheTitleColour) {
+  testing::SkinSource source = TwoStateFrame();
+  source.ini.insert(source.ini.find("[Colours]"),
+                    "TextShift=10\nActiveTextR=255\nActiveTextG=255\nActiveTextB=255\n");
+  TSkinData data(nullptr);
+  testing::Load(data, source);
+  const TBitmap out = ComposeSkinPreview(data, {100, 60, true, "I"});
+  // The capital I's top bar starts one pixel in, on the text's first row.
+  const int y = (20 - 7) / 2;
+  EXPECT_EQ(out.Pixel(11, y), 0xFFFFFF);
+  EXPECT_EQ(out.Pixel(10, y), 0x00FF00);
+}
+
+}  // namespace
+}  // namespace kova
