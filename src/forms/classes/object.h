@@ -247,8 +247,14 @@ class PropertyListBuilder {
     using Arg = SetterArg<S>;
     std::invoke(set, static_cast<T&>(o), static_cast<Arg>(v));
   }
+  // Member function setters take the value as their only argument; lambda setters take
+  // the object and the value.
   template <class S>
-  struct SetterArgOf;
+  struct SetterArgOf : SetterArgOf<decltype(&S::operator())> {};
+  template <class L, class O, class A>
+  struct SetterArgOf<void (L::*)(O&, A) const> {
+    using type = std::remove_cvref_t<A>;
+  };
   template <class C, class A>
   struct SetterArgOf<void (C::*)(A)> {
     using type = std::remove_cvref_t<A>;
