@@ -1,0 +1,146 @@
+// TSkinManage: the one object of the skin engine that knows every skinned window of the
+// module. Thread CBT hooks tell it about window creation, activation and destruction;
+// it decides which windows are skinned and with which skin data, keeps one skinning
+// object per window and per popup menu, and carries out the skin data's requests
+// (switch on, switch off, apply a changed skin, re-skin one window) from a timer.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "skin/apply/win_skin_form_win.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_manager_link.h"
+
+namespace kova {
+
+struct TSkinThread {
+  HHOOK FHook = nullptr;
+  DWORD FThreadID = 0;
+};
+
+// The framework's screen: its forms' windows (in screen order) and the form object of a
+// window. The form framework installs its own; without one, windows are plain windows.
+class SkinScreen {
+ public:
+  virtual ~SkinScreen() = default;
+  virtual std::vector<HWND> FormWindows() const = 0;
+  virtual TComponent* FindForm(HWND wnd) const = 0;
+};
+void SetSkinScreen(const SkinScreen* screen);
+
+class TSkinManage : public SkinManagerLink {
+ public:
+  explicit TSkinManage(bool is_sub_manager);
+  ~TSkinManage() override;
+  TSkinManage(const TSkinManage&) = delete;
+  TSkinManage& operator=(const TSkinManage&) = delete;
+
+  void InstallHook() override;
+  void InstallThread(uint32_t thread_id) override;
+  void UnInstallThread(uint32_t thread_id) override;
+  void DeleteAllThreads();
+
+  bool AddForm(HWND wnd);
+  void ActiveForm(HWND wnd);
+  bool DeleteForm(HWND wnd);
+  void DeleteForm2(HWND wnd);
+  void DeleteForm3();
+  void DeleteDeleted();
+  void DeleteAllForms();
+  void DeleteSubForm(HINSTANCE module_instance);
+  TWinSkinForm* FindSkinForm(HWND wnd) const;
+  TComponent* FindTForm(HWND wnd) const;
+  bool NestedForm(HWND wnd) const;
+  bool OnBeforeSkin(HWND wnd, const WideString& class_name);
+  TSkinData* FindSkindata(HWND wnd, const WideString& class_name) const;
+
+  void AddMenu(HWND wnd);
+  bool DeleteMenu(HWND wnd);
+  bool FindSkinMenu(HWND wnd) const;
+  void FindPopupMenu(HMENU menu, const std::vector<HMENU>& framework_popups);
+  void SetPopMenu();
+  void SetHMenu(HMENU menu);
+  void DeleteAllMenus();
+
+  void AssignData(TSkinManage* parent);
+  void SetAction(int action, int interval) override;
+  void OnTimer();
+
+  // SkinManagerLink.
+  void AddSkinData(TSkinData* data) override;
+  void RemoveSkinData(TSkinData* data) override;
+  void SetActionData(TSkinData* data) override { FActionData = data; }
+  void SetActionWnd(SkinWindow wnd) override { FActionWnd = static_cast<HWND>(wnd); }
+  int32_t State() const override { return FState; }
+  void SetState(int32_t state) override { FState = state; }
+  void SetActive(bool active) override { FActive = active; }
+  bool AddForm(SkinWindow wnd) override { return AddForm(static_cast<HWND>(wnd)); }
+  void AddOwnerForm(TSkinData* data) override;
+  void SetAdding(bool adding) override { adding_ = adding; }
+  void DeleteSysbtn() override;
+  void SetMainMenuFlag(bool flag) override { main_menu_flag_ = flag; }
+  void AddNestForm(SkinWindow, SkinWindow) override {}
+  void UpdateSkinControl(SkinWindow, SkinWindow) override {}
+  void UpdateMenu(SkinWindow) override {}
+  void DeleteGraphicControl(SkinWindow, TComponent*) override {}
+
+  // Registries (shared with sub-managers).
+  const std::vector<TWinSkinForm*>& Forms() const { return *FForms; }
+  const std::vector<std::unique_ptr<TWinSkinPopMenu>>& Menus() const { return *FMenus; }
+  const std::vector<TSkinData*>& SkinDatas() const { return *FSkinDatas; }
+  size_t ThreadCount() const { return FThreads ? FThreads->size() : 0; }
+
+  bool FActive = false;
+  bool FSweeping = false;
+  int32_t FState = 0;
+  int32_t FMenuKind = 0;
+  bool FPopupPending = false;
+  bool FMDIMax = false;
+  HWND FMDIClientWnd = nullptr;
+  int32_t FAction = 0;
+  TSkinData* FActionData = nullptr;
+  TSkinData* FDefaultData = nullptr;
+  HINSTANCE FModuleInstance = nullptr;
+  HWND FActionWnd = nullptr;
+  TSkinManage* FParent = nullptr;
+
+ private:
+  static LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  void FreeEntry(TWinSkinForm* entry);
+  void RemoveEntry(TWinSkinForm* entry);
+
+  // Owned by a manager that owns its registries, shared by its sub-managers.
+  std::shared_ptr<std::vector<TWinSkinForm*>> FForms;
+  std::shared_ptr<std::vector<std::unique_ptr<TWinSkinPopMenu>>> FMenus;
+  std::shared_ptr<std::vector<TSkinData*>> FSkinDatas;
+  std::shared_ptr<std::vector<TSkinThread>> FThreads;
+  std::vector<TSkinManage*> FSubManagers;
+  HWND timer_window_ = nullptr;
+  int interval_ = 100;
+  bool adding_ = false;
+  bool main_menu_flag_ = true;
+  bool hook_installed_ = false;
+};
+
+// The module's manager, or null.
+TSkinManage* SkinManager();
+// Creates the module's manager when there is none (what the first skin data does).
+TSkinManage* CreateSkinManager();
+// Frees the module's manager (what unit finalization does).
+void FreeSkinManager();
+
+// Unit state: the window property and message name, this module's instance and the
+// property atom.
+const WideString& PropName();
+UINT RM_GetObjectInstance();
+HINSTANCE myinstance();
+ATOM ControlAtom();
+// The framework control bound to a window through the control atom property.
+TComponent* FindControlx(HWND wnd);
+WideString GetWindowClassname(HWND wnd);
+
+}  // namespace kova

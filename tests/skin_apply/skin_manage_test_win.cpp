@@ -1,0 +1,334 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "../skin_model/skin_fixture.h"
+#include "skin/apply/skin_manage_win.h"
+#include "skin/apply/skin_messages.h"
+
+namespace kova {
+namespace {
+
+void Pump(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  MSG msg;
+  while (static_cast<int32_t>(end - GetTickCount()) > 0) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  }
+}
+
+LRESULT CALLBACK AnswersSkinned(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == kMsgIsSkinned) {
+    return 1;
+  }
+  return DefWindowProcW(wnd, msg, wparam, lparam);
+}
+
+void RegisterClasses() {
+  static bool done = false;
+  if (done) {
+    return;
+  }
+  done = true;
+  WNDCLASSW plain{};
+  plain.lpfnWndProc = DefWindowProcW;
+  plain.hInstance = myinstance();
+  plain.lpszClassName = L"KovaPlainTest";
+  RegisterClassW(&plain);
+  WNDCLASSW skinned = plain;
+  skinned.lpfnWndProc = AnswersSkinned;
+  skinned.lpszClassName = L"KovaAlreadySkinned";
+  RegisterClassW(&skinned);
+  WNDCLASSW frame = plain;
+  frame.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+    return DefFrameProcW(w, FindWindowExW(w, nullptr, L"MDICLIENT", nullptr), m, wp, lp);
+  };
+  frame.lpszClassName = L"KovaFrameTest";
+  RegisterClassW(&frame);
+  WNDCLASSW child = plain;
+  // Allows any size, down to nothing.
+  child.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+    const LRESULT result = DefMDIChildProcW(w, m, wp, lp);
+    if (m == WM_GETMINMAXINFO) {
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {0, 0};
+    }
+    return result;
+  };
+  child.lpszClassName = L"KovaChildTest";
+  RegisterClassW(&child);
+}
+
+// Hidden, so that no activation registers it before the test does.
+HWND Window(const wchar_t* cls, int w, int h, DWORD style = WS_POPUP) {
+  return CreateWindowExW(0, cls, L"test", style, 10, 10, w, h, nullptr, nullptr, myinstance(),
+                         nullptr);
+}
+
+// A dialog of the system dialog class, as message boxes are.
+HWND SystemDialog() {
+  struct {
+    DLGTEMPLATE t;
+    WORD menu, cls, title;
+  } tpl{};
+  tpl.t.style = WS_POPUP | WS_CAPTION;
+  tpl.t.cx = 100;
+  tpl.t.cy = 50;
+  return CreateDialogIndirectParamW(
+      GetModuleHandleW(nullptr), &tpl.t, nullptr,
+      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+}
+
+// The screen of the host's form framework: the windows the test shows as forms.
+class TestScreen : public SkinScreen {
+ public:
+  std::vector<HWND> windows;
+  std::vector<HWND> FormWindows() const override { return windows; }
+  TComponent* FindForm(HWND) const override { return nullptr; }
+};
+
+class SkinManageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterClasses();
+    FreeSkinManager();
+    SetSkinScreen(&screen_);
+  }
+  void TearDown() override {
+    for (HWND w : windows_) {
+      if (IsWindow(w)) {
+        DestroyWindow(w);
+      }
+    }
+    datas_.clear();
+    FreeSkinManager();
+    SetSkinScreen(nullptr);
+  }
+  // A loaded skin data registered with the manager, which it creates when needed.
+  TSkinData* Data(TSkinFormType type) {
+    auto data = std::make_unique<TSkinData>(nullptr);
+    data->SetSkinFormtype(type);
+    testing::Load(*data, {"[Personality]\nTop=t.bmp\n", {{"t.bmp", testing::Solid(20, 20, 0)}}});
+    data->Loaded();
+    datas_.push_back(std::move(data));
+    return datas_.back().get();
+  }
+  TSkinManage& Manager() {
+    TSkinManage* manager = SkinManager();
+    EXPECT_NE(manager, nullptr);
+    manager->FActive = true;
+    return *manager;
+  }
+  HWND Keep(HWND w) {
+    EXPECT_NE(w, nullptr);
+    windows_.push_back(w);
+    return w;
+  }
+
+  TestScreen screen_;
+  std::vector<std::unique_ptr<TSkinData>> datas_;
+  std::vector<HWND> windows_;
+};
+
+TEST_F(SkinManageTest, UnitStateNamesThePropertyAfterModuleAndThread) {
+  wchar_t expected[64];
+  swprintf(expected, 64, L"ControlOfs%.8X%.8X",
+           static_cast<unsigned>(reinterpret_cast<uintptr_t>(myinstance())),
+           static_cast<unsigned>(GetCurrentThreadId()));
+  EXPECT_EQ(PropName(), WideFromWin(expected));
+  EXPECT_NE(RM_GetObjectInstance(), 0u);
+  EXPECT_NE(ControlAtom(), 0);
+}
+
+TEST_F(SkinManageTest, RegistersPlainWindowsAndFollowsTheirDestruction) {
+  Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  HWND wnd = Keep(Window(L"KovaPlainTest", 200, 100));
+  EXPECT_TRUE(manager.AddForm(wnd));
+  EXPECT_FALSE(manager.AddForm(wnd));  // a second time is a no-op
+  ASSERT_EQ(manager.Forms().size(), 1u);
+  TWinSkinForm* entry = manager.FindSkinForm(wnd);
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(SendMessageW(wnd, kMsgIsSkinned, 0, 0), 1);
+  EXPECT_EQ(entry->State(), SkinFormState::kNew);
+  Pump(50);  // the posted set-up message
+  EXPECT_EQ(entry->State(), SkinFormState::kReady);
+  DestroyWindow(wnd);
+  EXPECT_EQ(entry->State(), SkinFormState::kDeleted);
+  manager.DeleteDeleted();
+  EXPECT_TRUE(manager.Forms().empty());
+}
+
+TEST_F(SkinManageTest, WindowsThatAreNotRegistered) {
+  Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  EXPECT_FALSE(manager.AddForm(Keep(Window(L"KovaAlreadySkinned", 200, 100))));
+  EXPECT_FALSE(manager.AddForm(Keep(Window(L"KovaPlainTest", 0, 0))));
+  // A window of another module that is neither a form nor a dialog.
+  EXPECT_FALSE(manager.AddForm(Keep(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50,
+                                                    nullptr, nullptr, nullptr, nullptr))));
+  EXPECT_TRUE(manager.Forms().empty());
+  // Nor as a menu.
+  manager.AddMenu(Keep(Window(L"KovaAlreadySkinned", 50, 50)));
+  EXPECT_TRUE(manager.Menus().empty());
+  // Nothing while switched off.
+  manager.FActive = false;
+  EXPECT_FALSE(manager.AddForm(Keep(Window(L"KovaPlainTest", 200, 100))));
+}
+
+TEST_F(SkinManageTest, ZeroSizeMdiChildIsRegistered) {
+  Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  HWND frame = Keep(Window(L"KovaFrameTest", 400, 300, WS_OVERLAPPEDWINDOW));
+  CLIENTCREATESTRUCT ccs{};
+  HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300,
+                                frame, nullptr, myinstance(), &ccs);
+  ASSERT_NE(client, nullptr);
+  HWND child = CreateWindowExW(WS_EX_MDICHILD, L"KovaChildTest", L"child", WS_CHILD, 0, 0, 0, 0,
+                               client, nullptr, myinstance(), nullptr);
+  ASSERT_NE(child, nullptr);
+  SetWindowPos(child, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT r{};
+  GetWindowRect(child, &r);
+  ASSERT_EQ((r.right - r.left) * (r.bottom - r.top), 0) << "the system kept a size";
+  manager.AddForm(child);
+  EXPECT_NE(manager.FindSkinForm(child), nullptr);
+}
+
+TEST_F(SkinManageTest, FormTaggedNinetyNineStaysUnskinned) {
+  Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  TComponent form(nullptr);
+  form.SetTag(99);
+  HWND wnd = Keep(Window(L"KovaPlainTest", 200, 100));
+  SetPropW(wnd, MAKEINTATOM(ControlAtom()), &form);
+  EXPECT_EQ(FindControlx(wnd), &form);
+  EXPECT_FALSE(manager.AddForm(wnd));
+  form.SetTag(0);
+  EXPECT_TRUE(manager.AddForm(wnd));
+  // The entry of a form belongs to the form and leaves the registry with it.
+  EXPECT_EQ(manager.FindSkinForm(wnd)->Form(), &form);
+  EXPECT_TRUE(manager.DeleteForm(wnd));
+  EXPECT_TRUE(manager.Forms().empty());
+  RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
+}
+
+TEST_F(SkinManageTest, MessageBoxTakesTheDialogSkin) {
+  Data(TSkinFormType::sfMainform);
+  TSkinData* last_main = Data(TSkinFormType::sfMainform);
+  TSkinData* dialog = Data(TSkinFormType::sfDialog);
+  TSkinManage& manager = Manager();
+  HWND box = Keep(SystemDialog());
+  ASSERT_EQ(GetWindowClassname(box), u"#32770");
+  ASSERT_TRUE(manager.AddForm(box));
+  EXPECT_EQ(manager.FindSkinForm(box)->SkinData(), dialog);
+  // A main window takes the last main-form skin.
+  HWND main = Keep(Window(L"KovaPlainTest", 100, 100));
+  ASSERT_TRUE(manager.AddForm(main));
+  EXPECT_EQ(manager.FindSkinForm(main)->SkinData(), last_main);
+
+  datas_.pop_back();  // the dialog skin goes away
+  HWND box2 = Keep(SystemDialog());
+  ASSERT_TRUE(manager.AddForm(box2));
+  EXPECT_EQ(manager.FindSkinForm(box2)->SkinData(), last_main);
+}
+
+TEST_F(SkinManageTest, ActivationHookRegistersTheWindow) {
+  TSkinData* data = Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  (void)data;
+  HWND wnd = Keep(Window(L"KovaPlainTest", 200, 100, WS_POPUP));
+  ShowWindow(wnd, SW_SHOW);
+  SetActiveWindow(wnd);
+  Pump(50);
+  EXPECT_NE(manager.FindSkinForm(wnd), nullptr);
+  EXPECT_EQ(manager.FState, 1);
+}
+
+TEST_F(SkinManageTest, ActionOneBeforeAnyActivationOnlySwitchesOn) {
+  TSkinData* data = Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = *SkinManager();
+  ASSERT_EQ(manager.FState, 0);
+  manager.FActive = false;
+  int changed = 0;
+  data->OnSkinChanged = [&](TObject*) { ++changed; };
+  manager.SetActionData(data);
+  manager.SetAction(1, 250);
+  EXPECT_TRUE(manager.FActive);
+  Pump(350);
+  EXPECT_EQ(changed, 0);  // no timer ran
+  manager.SetAction(2, 250);
+  EXPECT_FALSE(manager.FActive);
+}
+
+TEST_F(SkinManageTest, OnlyTheLastRequestWithinTheIntervalRuns) {
+  TSkinData* data = Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  manager.FState = 1;
+  HWND wnd = Keep(Window(L"KovaPlainTest", 200, 100));
+  ASSERT_TRUE(manager.AddForm(wnd));
+  int changed = 0;
+  data->OnSkinChanged = [&](TObject*) { ++changed; };
+  manager.SetActionData(data);
+  manager.SetAction(2, 250);  // switch off: would release the window
+  Pump(100);
+  manager.SetAction(6, 250);  // purge: replaces it
+  Pump(450);
+  EXPECT_EQ(changed, 1);
+  EXPECT_TRUE(manager.FActive);
+  EXPECT_NE(manager.FindSkinForm(wnd), nullptr);
+}
+
+TEST_F(SkinManageTest, SwitchingOffAndOnAgainRegistersTheScreensForms) {
+  TSkinData* data = Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  manager.FState = 1;
+  HWND a = Keep(Window(L"KovaPlainTest", 200, 100));
+  HWND b = Keep(Window(L"KovaPlainTest", 200, 100));
+  screen_.windows = {a, b};
+  ShowWindow(a, SW_SHOWNOACTIVATE);
+  ShowWindow(b, SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(manager.AddForm(a));
+  ASSERT_TRUE(manager.AddForm(b));
+  manager.SetActionData(data);
+  manager.SetAction(2, 250);
+  Pump(400);
+  EXPECT_TRUE(manager.Forms().empty());
+  EXPECT_FALSE(manager.FActive);
+  EXPECT_FALSE(manager.AddForm(a));
+  EXPECT_EQ(SendMessageW(a, kMsgIsSkinned, 0, 0), 0);  // given back
+
+  manager.SetActionData(data);
+  manager.SetAction(1, 250);
+  Pump(400);
+  EXPECT_NE(manager.FindSkinForm(a), nullptr);
+  EXPECT_NE(manager.FindSkinForm(b), nullptr);
+}
+
+TEST_F(SkinManageTest, SkinDataRequestsGoThroughTheManager) {
+  TSkinData* data = Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  EXPECT_EQ(manager.SkinDatas().size(), 1u);
+  EXPECT_EQ(manager.FDefaultData, data);
+  data->SetActive(true);
+  EXPECT_EQ(manager.FState, 1);
+  EXPECT_EQ(manager.FAction, 1);
+  EXPECT_EQ(manager.FActionData, data);
+  data->InstallThread(GetCurrentThreadId());
+  data->InstallThread(GetCurrentThreadId());
+  EXPECT_EQ(manager.ThreadCount(), 1u);
+  data->UnInstallThread(GetCurrentThreadId());
+  EXPECT_EQ(manager.ThreadCount(), 0u);
+  datas_.clear();
+  EXPECT_TRUE(manager.SkinDatas().empty());
+  EXPECT_EQ(manager.FDefaultData, nullptr);
+}
+
+}  // namespace
+}  // namespace kova
