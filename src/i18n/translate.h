@@ -9,6 +9,9 @@
 
 namespace kova {
 
+class TComponent;
+class TMenuItem;
+
 // Size of the first lookup buffer in characters; only longer translations need a
 // second, exactly sized call.
 inline constexpr std::uint32_t kFirstLookupBufferSize = 1024;
@@ -45,6 +48,14 @@ class CTranslate {
   // Looks the text up without its trailing line breaks and puts them back after the
   // translation; a text of line breaks only becomes empty.
   WideString TranslateKeepingLineBreaks(const WideString& text) const;
+
+#ifdef _WIN32
+  // Translates the root's own text and that of every component it owns (one level),
+  // by the rules of their classes; a main menu's items and sub-items too.
+  void TranslateComponent(TComponent* root) const;
+  // The item's caption, then its sub-items in order.
+  void TranslateMenuItem(TMenuItem* item) const;
+#endif
 
   bool HasDictionary() const {
     return dictionary_ != nullptr;
