@@ -209,7 +209,7 @@ class Wrapper {
   int line_width_ = 0;
   int bold_depth_ = 0;
   bool in_tag_ = false;
-  bool hidden_ = false;             // inside a "<z>" section
+  bool hidden_ = false;              // inside a "<z>" section
   bool word_starts_hidden_ = false;  // whether the current word began inside one
   int line_count_ = 1;
 };
@@ -221,8 +221,7 @@ WideString VisibleHtmlText(std::u16string_view markup) {
   return VisibleText(markup, hidden);
 }
 
-HtmlWrap WrapHtmlText(TextMeasure& measure, int max_width, int margin,
-                      std::u16string_view markup) {
+HtmlWrap WrapHtmlText(TextMeasure& measure, int max_width, int margin, std::u16string_view markup) {
   return Wrapper(measure, max_width, margin).Run(markup);
 }
 

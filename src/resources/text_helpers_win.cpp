@@ -92,8 +92,7 @@ WideString WrapHtml(TFont& font, int max_width, const WideString& markup, int& l
 
 void SetClearTypeFonts(TComponent& form) {
   for (TComponent* component : form.Components()) {
-    auto* font =
-        static_cast<TFont*>(GetObjectProp(*component, "Font", &TFont::StaticClass()));
+    auto* font = static_cast<TFont*>(GetObjectProp(*component, "Font", &TFont::StaticClass()));
     if (font == nullptr || font->Size() < 9) {
       continue;
     }
