@@ -19,7 +19,9 @@ int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int count) {
   auto* reader = static_cast<MemoryReader*>(gif->UserData);
   const size_t n =
       std::min(static_cast<size_t>(std::max(count, 0)), reader->size - reader->position);
-  std::memcpy(buffer, reader->data + reader->position, n);
+  if (n > 0) {  // an empty file has no data pointer to copy from
+    std::memcpy(buffer, reader->data + reader->position, n);
+  }
   reader->position += n;
   return static_cast<int>(n);
 }
