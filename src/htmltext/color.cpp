@@ -72,7 +72,7 @@ Color ColorFromName(WideStringView name) {
     return result;
   for (size_t i = 0; i < std::size(kSystemColorNames); ++i) {
     if (name == kSystemColorNames[i])
-      return SystemColor(static_cast<int>(i) + 1);
+      return SysColor(static_cast<int>(i) + 1);
   }
   return 0;
 }

@@ -26,7 +26,7 @@ constexpr int BlueOf(Color c) {
   return (c >> 16) & 0xFF;
 }
 
-constexpr Color SystemColor(int index) {
+constexpr Color SysColor(int index) {
   return kSystemColorBase + static_cast<Color>(index);
 }
 constexpr bool IsSystemColor(Color c) {

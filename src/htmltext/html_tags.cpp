@@ -69,8 +69,8 @@ void MarkupLayout::OpenTag(WideStringView tag, char16_t first, char16_t second) 
       if (second == u'I') {
         if (!highlight_save_)
           highlight_save_ = ColorSave{font_.color, background_};
-        background_ = SystemColor(kSysColorHighlight);
-        font_.color = SystemColor(kSysColorHighlightText);
+        background_ = SysColor(kSysColorHighlight);
+        font_.color = SysColor(kSysColorHighlightText);
       } else if (second == u'R') {
         HorizontalRule();
       }

@@ -14,10 +14,10 @@ TEST(ColorTest, NamesResolvePlainColoursFirstThenSystemColours) {
       {u"clgreen", Rgb(0, 128, 0)},
       {u"clmaroon", Rgb(128, 0, 0)},
       {u"clblack", 0},
-      {u"clbackground", SystemColor(1)},
-      {u"clhighlight", SystemColor(13)},
-      {u"clbtnface", SystemColor(15)},
-      {u"clinfobk", SystemColor(24)},
+      {u"clbackground", SysColor(1)},
+      {u"clhighlight", SysColor(13)},
+      {u"clbtnface", SysColor(15)},
+      {u"clinfobk", SysColor(24)},
       {u"clRed", 0},  // names are compared exactly
       {u"nosuchcolour", 0},
       {u"", 0},
@@ -64,7 +64,7 @@ TEST(ColorTest, StrayCharactersNeverProduceSystemColoursOrNone) {
 TEST(ColorTest, ParseColorTakesHexOrName) {
   EXPECT_EQ(ParseColor(u"#00FF00"), Rgb(0, 255, 0));
   EXPECT_EQ(ParseColor(u"clblue"), Rgb(0, 0, 255));
-  EXPECT_EQ(ParseColor(u"clwindowtext"), SystemColor(8));
+  EXPECT_EQ(ParseColor(u"clwindowtext"), SysColor(8));
   EXPECT_EQ(ParseColor(u"00FF00"), 0u);
 }
 

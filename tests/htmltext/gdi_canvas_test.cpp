@@ -270,7 +270,7 @@ TEST(GdiCanvasTest, AnEnclosingClipIsKeptAndRestored) {
 TEST(GdiCanvasTest, SystemColoursResolveThroughThePlatform) {
   Surface surface(10, 10);
   GdiCanvas canvas(surface.dc());
-  EXPECT_EQ(canvas.Resolve(SystemColor(15)), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(canvas.Resolve(SysColor(15)), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(canvas.Resolve(Rgb(1, 2, 3)), Rgb(1, 2, 3));
 }
 

@@ -49,8 +49,7 @@ TEST(GradientFillTest, ZeroStepsIsOneBandOfTheFirstColour) {
 }
 
 TEST(GradientFillTest, SystemColoursAreResolvedAndEmptyRectsPaintNothing) {
-  auto ops =
-      Fill({0, 0, 4, 4}, SystemColor(15), SystemColor(15), 1, GradientDirection::kHorizontal);
+  auto ops = Fill({0, 0, 4, 4}, SysColor(15), SysColor(15), 1, GradientDirection::kHorizontal);
   ASSERT_EQ(ops.size(), 1u);
   EXPECT_EQ(ops[0].color, DefaultSystemColor(15));
   EXPECT_TRUE(Fill({5, 5, 5, 9}, 0, 0, 3, GradientDirection::kVertical).empty());

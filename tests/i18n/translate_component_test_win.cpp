@@ -9,6 +9,7 @@
 #include "forms/controls/forms.h"
 #include "forms/controls/menus.h"
 #include "forms/controls/stdctrls.h"
+#include "htmltext/html_label_win.h"
 #include "i18n/translate.h"
 #include "table_dictionary.h"
 
@@ -126,6 +127,18 @@ TEST_F(TranslateComponentTest, LongControlTextIsLookedUpAndWrittenBackWhole) {
   label->SetText(WideString(1400, u'c'));  // no translation: kept whole, not cut
   translate_.TranslateComponent(form_.get());
   EXPECT_EQ(label->GetText(), WideString(1400, u'c'));
+}
+
+TEST_F(TranslateComponentTest, HtmlLabelIsTranslatedThroughItsTextLines) {
+  auto* label = new THTMLabel(form_.get());
+  TStringList lines;
+  lines.Add(u"Siguiente");
+  label->SetHTMLText(&lines);
+  label->SetText(u"Desinstalar");  // a label's plain text is not what it shows
+
+  translate_.TranslateComponent(form_.get());
+  EXPECT_EQ(label->DrawnText(), u"Next");
+  EXPECT_EQ(label->GetText(), u"Desinstalar");
 }
 
 TEST(TranslateComponentWithoutDictionaryTest, NothingChanges) {

@@ -1,0 +1,122 @@
+// The HTML label on the form framework: text assignment, sizing, anchors and hover.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "forms/classes/typinfo.h"
+#include "forms/controls/forms.h"
+#include "forms/controls/messages.h"
+#include "htmltext/html_label_win.h"
+
+namespace kova {
+namespace {
+
+class HTMLabelTest : public ::testing::Test {
+ protected:
+  HTMLabelTest() {
+    form_->SetBounds(0, 0, 400, 300);
+    label_->SetParent(form_.get());
+    label_->SetBounds(0, 0, 300, 100);
+    label_->open_target = [this](const WideString& target) { opened_.push_back(target); };
+    label_->SetOnAnchorClick(
+        [this](TObject*, const WideString& anchor) { clicked_.push_back(anchor); });
+  }
+
+  void Assign(std::vector<WideString> lines) {
+    TStringList list;
+    for (const auto& line : lines)
+      list.Add(line);
+    label_->SetHTMLText(&list);
+  }
+  // A press on the first character of the text.
+  void PressOnFirstCharacter() { label_->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 5)); }
+
+  std::unique_ptr<TForm> form_ = std::make_unique<TForm>(nullptr);
+  THTMLabel* label_ = new THTMLabel(form_.get());
+  std::vector<WideString> clicked_;
+  std::vector<WideString> opened_;
+};
+
+TEST_F(HTMLabelTest, AssignedLinesBecomeOneLineAndOnlyMarkUpBreaksIt) {
+  Assign({u"a", u"b"});
+  EXPECT_EQ(label_->HTMLText()->Count(), 1);
+  EXPECT_EQ(label_->DrawnText(), u"ab");
+  const int one_line = label_->MeasureText().cy;
+
+  Assign({u"a\r\n", u"b\r"});
+  EXPECT_EQ(label_->DrawnText(), u"ab");
+  EXPECT_EQ(label_->MeasureText().cy, one_line);
+
+  Assign({u"a<BR>b"});
+  EXPECT_EQ(label_->MeasureText().cy, 2 * one_line);
+}
+
+TEST_F(HTMLabelTest, AnchorClicksReachTheEventAndOnlyWebAndMailTargetsTheShell) {
+  struct Case {
+    const char16_t* target;
+    bool opened;
+  } cases[] = {
+      {u"#", false},
+      {u"mailto:help@orvane.example", true},
+      {u"https://www.orvane.example/kova", true},
+      {u"file://C:/Windows/notepad.exe", false},
+      {u"kova-update://run", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.target));
+    clicked_.clear();
+    opened_.clear();
+    Assign({u"<A href=\"" + WideString(c.target) + u"\">Pulse aquí</A> para continuar"});
+    PressOnFirstCharacter();
+    EXPECT_EQ(clicked_, std::vector<WideString>{c.target});
+    EXPECT_EQ(opened_.size(), c.opened ? 1u : 0u);
+  }
+  clicked_.clear();
+  Assign({u"Sin enlaces"});
+  PressOnFirstCharacter();
+  EXPECT_TRUE(clicked_.empty());
+}
+
+TEST_F(HTMLabelTest, HoverTakesTheHandCursorAndLeavingGivesItBack) {
+  label_->hover = true;
+  Assign({u"<A href=\"#\">uno</A> y <A href=\"#dos\">dos</A>"});
+  label_->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(3, 5));
+  EXPECT_EQ(label_->Cursor(), crHandPoint);
+  EXPECT_EQ(label_->HoveredAnchor(), 0);
+  label_->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(290, 90));  // beside the text
+  EXPECT_EQ(label_->Cursor(), crDefault);
+  label_->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(3, 5));
+  label_->Perform(CM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(label_->HoveredAnchor(), -1);
+  // Coming back beside the text gives the default cursor again.
+  label_->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(290, 90));
+  EXPECT_EQ(label_->Cursor(), crDefault);
+}
+
+TEST_F(HTMLabelTest, AutoSizingFollowsTheTextInTheDimensionItChanges) {
+  label_->SetAlign(TAlign::alTop);
+  const int width = label_->Width();
+  Assign({u"uno<BR>dos<BR>tres"});
+  label_->SetAutoSizing(true);
+  const int three_lines = label_->Height();
+  EXPECT_EQ(three_lines, label_->MeasureText().cy);
+  EXPECT_EQ(label_->Width(), width);
+
+  Assign({u"uno"});
+  EXPECT_LT(label_->Height(), three_lines);
+  EXPECT_EQ(label_->Width(), width);
+}
+
+TEST_F(HTMLabelTest, PublishedPropertiesAreStoredByName) {
+  EXPECT_EQ(GetStrProp(*label_, "Version"), u"1.8.0.2");
+  ASSERT_TRUE(SetOrdProp(*label_, "URLColor", RGBColor(59, 197, 255)));
+  EXPECT_EQ(label_->url_color, RGBColor(59, 197, 255));
+  ASSERT_TRUE(SetEnumProp(*label_, "VAlignment", "tvaCenter"));
+  EXPECT_EQ(label_->VAlignment(), TVAlignment::tvaCenter);
+  EXPECT_TRUE(IsPublishedProp(*label_, "OnAnchorClick"));
+  EXPECT_EQ(label_->ClassName(), "THTMLabel");
+}
+
+}  // namespace
+}  // namespace kova
