@@ -1,0 +1,231 @@
+// A product-style form put together the way the dialogs are: described as data, images
+// from the resource module, formatted texts in HTML labels, translated through the real
+// language library and dictionary, run modally and closed by its Next button. The
+// screenshot lands in screenshots/sample_form.png.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "config/sibling_interfaces.h"
+#include "config/unique_module_win.h"
+#include "forms/controls/extctrls.h"
+#include "forms/controls/form_description.h"
+#include "forms/controls/timer.h"
+#include "forms/graphics/dib_bitmap.h"
+#include "forms/kovactrl/kova_border.h"
+#include "forms/kovactrl/kova_button.h"
+#include "forms/kovactrl/register.h"
+#include "forms/win/handles_win.h"
+#include "htmltext/html_label_win.h"
+#include "i18n/translate.h"
+#include "resources/image_strip.h"
+#include "resources/resource_ids.h"
+#include "resources/resource_images_win.h"
+
+namespace kova {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path BuildDirectory() {
+  wchar_t buffer[1024] = {};
+  GetEnvironmentVariableW(L"KOVA_BINARY_DIR", buffer, 1024);
+  std::wstring path = buffer;
+  for (auto& c : path) {
+    if (c == L'/')
+      c = L'\\';
+  }
+  return path.starts_with(L"\\") ? fs::path(L"Z:" + path) : fs::path(path);
+}
+
+// The language library's dictionary object with the English dictionary loaded.
+class EnglishDictionary {
+ public:
+  EnglishDictionary()
+      : module_(UniqueModule::Load((BuildDirectory() / "bin" / "TREMLang.dll").c_str())) {
+    auto create = Entry<LangCreateDictionaryFn>("_00001_");
+    release_ = Entry<LangReleaseFn>("_00002_");
+    if (create != nullptr)
+      create(&dictionary_);
+  }
+  ~EnglishDictionary() {
+    if (release_ != nullptr)
+      release_();
+  }
+  ILangDictionary* Get() const { return dictionary_; }
+  fs::path File() const { return BuildDirectory() / "lang" / "English" / "KOVADict.kvd"; }
+
+ private:
+  template <class Fn>
+  Fn Entry(const char* name) const {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_.Get(), name)));
+  }
+
+  UniqueModule module_;
+  ILangDictionary* dictionary_ = nullptr;
+  LangReleaseFn release_ = nullptr;
+};
+
+void SavePng(const TDibBitmap& bitmap, const fs::path& file) {
+  fs::create_directories(file.parent_path());
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(bitmap.Width());
+  image.height = static_cast<png_uint_32>(bitmap.Height());
+  image.format = PNG_FORMAT_BGRA;
+  TBitmap pixels = bitmap.ToPixels();
+  for (int y = 0; y < pixels.Height(); ++y) {
+    for (int x = 0; x < pixels.Width(); ++x)
+      pixels.ScanLine(y)[x * 4 + 3] = 255;
+  }
+  ASSERT_TRUE(png_image_write_to_file(&image, file.string().c_str(), 0, pixels.ScanLine(0),
+                                      pixels.Stride(), nullptr));
+}
+
+const ComponentDescription kSampleForm{
+    "TForm",
+    "SampleForm",
+    {{"Caption", u"Desinstalación de %s"},
+     {"BorderStyle", u"bsNone"},
+     {"BorderIcons", u"[]"},
+     {"ClientWidth", u"474"},
+     {"ClientHeight", u"220"},
+     {"Color", u"$00484849"},
+     {"Position", u"poScreenCenter"}},
+    {
+        {"TPanel",
+         "pnlCaption",
+         {{"Align", u"alTop"}, {"Height", u"32"}, {"BevelOuter", u"bvNone"}},
+         {{"TImage", "ImageHeader", {{"Align", u"alClient"}, {"Stretch", u"True"}}},
+          {"TLabel",
+           "lblCaption",
+           {{"Left", u"10"},
+            {"Top", u"8"},
+            {"Caption", u"Desinstalación de %s"},
+            {"Transparent", u"True"},
+            {"Font.Name", u"Verdana"},
+            {"Font.Color", u"clWhite"}}}}},
+        {"THTMLabel",
+         "lblQuestion",
+         {{"Left", u"20"},
+          {"Top", u"50"},
+          {"Width", u"430"},
+          {"Height", u"40"},
+          {"Transparent", u"True"},
+          {"URLColor", u"$00FFC53B"},
+          {"Font.Name", u"Verdana"},
+          {"Font.Color", u"clWhite"}}},
+        {"THTMLabel",
+         "lblOption",
+         {{"Left", u"20"},
+          {"Top", u"100"},
+          {"Width", u"430"},
+          {"Height", u"20"},
+          {"Transparent", u"True"},
+          {"URLColor", u"$00FFC53B"},
+          {"Font.Name", u"Verdana"},
+          {"Font.Color", u"clWhite"}}},
+        {"TKOVAButton",
+         "KOVAButtonNext",
+         {{"Left", u"250"},
+          {"Top", u"180"},
+          {"Width", u"97"},
+          {"Height", u"24"},
+          {"Caption", u"Siguiente"},
+          {"OverSkinImageIndex", u"1"},
+          {"DownSkinImageIndex", u"2"},
+          {"DisabledSkinImageIndex", u"3"},
+          {"StrechSkin", u"True"},
+          {"StretchMargin", u"10"},
+          {"TextColorNormal", u"clWhite"},
+          {"ModalResult", u"1"}}},
+        {"TKOVAButton",
+         "KOVAButtonCancel",
+         {{"Left", u"355"},
+          {"Top", u"180"},
+          {"Width", u"97"},
+          {"Height", u"24"},
+          {"Caption", u"Cancelar"},
+          {"OverSkinImageIndex", u"1"},
+          {"DownSkinImageIndex", u"2"},
+          {"DisabledSkinImageIndex", u"3"},
+          {"StrechSkin", u"True"},
+          {"StretchMargin", u"10"},
+          {"TextColorNormal", u"clWhite"},
+          {"ModalResult", u"2"}}},
+        {"TKOVABorder", "wndBorder"},
+        {"TTimer", "Timer1", {{"Interval", u"400"}, {"OnTimer", u"Timer1Timer"}}},
+    }};
+
+template <class T>
+T& Find(TForm& form, const char16_t* name) {
+  return *static_cast<T*>(form.FindComponent(name));
+}
+
+void SetLines(THTMLabel& label, const WideString& text) {
+  TStringList lines;
+  lines.Add(text);
+  label.SetHTMLText(&lines);
+}
+
+TEST(SampleFormTest, DescribedTranslatedFormWithProductImagesRunsModally) {
+  RegisterKOVACtrlClasses();
+  RegisterComponentClass<THTMLabel>();
+  const UniqueModule resources =
+      UniqueModule::Load((BuildDirectory() / "bin" / "KOVAResources.dll").c_str());
+  ASSERT_TRUE(resources);
+  EnglishDictionary dictionary;
+  ASSERT_NE(dictionary.Get(), nullptr);
+  CTranslate translate(dictionary.Get());
+  ASSERT_NE(translate.LoadDictionary(WideString(FromWin(dictionary.File().c_str()))), 0);
+
+  TForm form(nullptr);
+  const fs::path shot_file = fs::current_path() / "screenshots" / "sample_form.png";
+  HandlerTable handlers{{"Timer1Timer", std::any(TNotifyEvent([&](TObject*) {
+                           Find<TTimer>(form, u"Timer1").SetEnabled(false);
+                           RedrawWindow(form.Handle(), nullptr, nullptr,
+                                        RDW_UPDATENOW | RDW_ALLCHILDREN);
+                           TDibBitmap shot(form.Width(), form.Height());
+                           ScopedGetDC screen(nullptr);
+                           BitBlt(shot.Canvas().Handle(), 0, 0, form.Width(), form.Height(),
+                                  screen.Get(), form.Left(), form.Top(), SRCCOPY);
+                           SavePng(shot, shot_file);
+                           Find<TKOVAButton>(form, u"KOVAButtonNext").Click();
+                         }))}};
+  LoadForm(form, kSampleForm, handlers);
+  SetLines(Find<THTMLabel>(form, u"lblQuestion"),
+           u"¿Estás seguro de que quieres desinstalar %s y todos sus componentes?");
+  SetLines(Find<THTMLabel>(form, u"lblOption"), u"Sí, quiero desinstalarlo");
+
+  EXPECT_EQ(SetImagePng(Find<TImage>(form, u"ImageHeader"), resources.Get(), resource_id::kHeader),
+            1);
+  for (const char16_t* name : {u"KOVAButtonNext", u"KOVAButtonCancel"}) {
+    TKOVAButton& button = Find<TKOVAButton>(form, name);
+    button.SkinImages().SetWidth(80);
+    button.SkinImages().SetHeight(24);
+    ImageListStrip strip(button.SkinImages());
+    for (int id : {resource_id::kButtonNormal, resource_id::kButtonHover,
+                   resource_id::kButtonPressed, resource_id::kButtonDisabled}) {
+      AddPngToStrip(strip, resources.Get(), id);
+    }
+    EXPECT_EQ(button.SkinImages().Count(), 4);
+  }
+  EXPECT_NE(Find<TKOVABorder>(form, u"wndBorder")
+                .SetResources(resources.Get(), resource_id::kFrameIds, L"PNG"),
+            0);
+
+  translate.TranslateComponent(&form);
+  EXPECT_EQ(form.Caption(), u"Uninstall %s");
+  EXPECT_EQ(Find<TLabel>(form, u"lblCaption").Caption(), u"Uninstall %s");
+  EXPECT_EQ(Find<TKOVAButton>(form, u"KOVAButtonNext").Caption(), u"Next");
+  EXPECT_EQ(Find<THTMLabel>(form, u"lblOption").DrawnText(), u"Yes, I want to uninstall it");
+
+  EXPECT_EQ(form.ShowModal(), 1);
+  EXPECT_TRUE(fs::exists(shot_file));
+}
+
+}  // namespace
+}  // namespace kova
