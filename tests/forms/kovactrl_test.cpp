@@ -14,6 +14,7 @@
 #include "forms/kovactrl/kova_border.h"
 #include "forms/kovactrl/kova_button.h"
 #include "forms/kovactrl/register.h"
+#include "screenshot_win.h"
 #include "image_fixtures.h"
 
 namespace kova {
@@ -86,25 +87,6 @@ class ResourceModule {
   std::filesystem::path path_;
   HMODULE module_ = nullptr;
 };
-
-void SavePng(const TDibBitmap& bitmap, const std::filesystem::path& file) {
-  std::filesystem::create_directories(file.parent_path());
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(bitmap.Width());
-  image.height = static_cast<png_uint_32>(bitmap.Height());
-  image.format = PNG_FORMAT_BGRA;
-  TBitmap pixels = bitmap.ToPixels();
-  for (int y = 0; y < pixels.Height(); ++y) {
-    uint8_t* row = pixels.ScanLine(y);
-    for (int x = 0; x < pixels.Width(); ++x) {
-      row[x * 4 + 3] = 255;
-    }
-  }
-  ASSERT_TRUE(png_image_write_to_file(&image, file.string().c_str(), 0, pixels.ScanLine(0),
-                                      pixels.Stride(), nullptr));
-}
 
 class KOVAButtonTest : public ::testing::Test {
  protected:
@@ -314,14 +296,7 @@ TEST(SampleDialogTest, DescribedDialogRunsModallyAndIsSavedAsScreenshot) {
       {"Timer1Timer", std::any(TNotifyEvent([&](TObject*) {
          auto* timer = static_cast<TTimer*>(form.FindComponent(u"Timer1"));
          timer->SetEnabled(false);
-         TDibBitmap shot(form.Width(), form.Height());
-         // What the screen shows (child windows included).
-         UpdateWindow(form.Handle());
-         RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-         ScopedGetDC screen(nullptr);
-         BitBlt(shot.Canvas().Handle(), 0, 0, form.Width(), form.Height(), screen.Get(),
-                form.Left(), form.Top(), SRCCOPY);
-         SavePng(shot, shot_file);
+         EXPECT_TRUE(testing::SaveFormScreenshot(form, shot_file));
          // Clicking Next ends the dialog with its result.
          static_cast<TKOVAButton*>(form.FindComponent(u"KOVAButtonNext"))->Click();
          seen_result = form.ModalResult();

@@ -3,7 +3,6 @@
 // language library and dictionary, run modally and closed by its Next button. The
 // screenshot lands in screenshots/sample_form.png.
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstring>
 #include <filesystem>
@@ -23,6 +22,7 @@
 #include "resources/image_strip.h"
 #include "resources/resource_ids.h"
 #include "resources/resource_images_win.h"
+#include "screenshot_win.h"
 
 namespace kova {
 namespace {
@@ -67,23 +67,6 @@ class EnglishDictionary {
   ILangDictionary* dictionary_ = nullptr;
   LangReleaseFn release_ = nullptr;
 };
-
-void SavePng(const TDibBitmap& bitmap, const fs::path& file) {
-  fs::create_directories(file.parent_path());
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(bitmap.Width());
-  image.height = static_cast<png_uint_32>(bitmap.Height());
-  image.format = PNG_FORMAT_BGRA;
-  TBitmap pixels = bitmap.ToPixels();
-  for (int y = 0; y < pixels.Height(); ++y) {
-    for (int x = 0; x < pixels.Width(); ++x)
-      pixels.ScanLine(y)[x * 4 + 3] = 255;
-  }
-  ASSERT_TRUE(png_image_write_to_file(&image, file.string().c_str(), 0, pixels.ScanLine(0),
-                                      pixels.Stride(), nullptr));
-}
 
 const ComponentDescription kSampleForm{
     "TForm",
@@ -186,13 +169,7 @@ TEST(SampleFormTest, DescribedTranslatedFormWithProductImagesRunsModally) {
   const fs::path shot_file = fs::current_path() / "screenshots" / "sample_form.png";
   HandlerTable handlers{{"Timer1Timer", std::any(TNotifyEvent([&](TObject*) {
                            Find<TTimer>(form, u"Timer1").SetEnabled(false);
-                           RedrawWindow(form.Handle(), nullptr, nullptr,
-                                        RDW_UPDATENOW | RDW_ALLCHILDREN);
-                           TDibBitmap shot(form.Width(), form.Height());
-                           ScopedGetDC screen(nullptr);
-                           BitBlt(shot.Canvas().Handle(), 0, 0, form.Width(), form.Height(),
-                                  screen.Get(), form.Left(), form.Top(), SRCCOPY);
-                           SavePng(shot, shot_file);
+                           EXPECT_TRUE(testing::SaveFormScreenshot(form, shot_file));
                            Find<TKOVAButton>(form, u"KOVAButtonNext").Click();
                          }))}};
   LoadForm(form, kSampleForm, handlers);
