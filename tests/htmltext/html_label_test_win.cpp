@@ -7,7 +7,10 @@
 #include "forms/classes/typinfo.h"
 #include "forms/controls/forms.h"
 #include "forms/controls/messages.h"
+#include "forms/graphics/dib_bitmap.h"
+#include "forms/win/handles_win.h"
 #include "htmltext/html_label_win.h"
+#include "screenshot_win.h"
 
 namespace kova {
 namespace {
@@ -116,6 +119,68 @@ TEST_F(HTMLabelTest, PublishedPropertiesAreStoredByName) {
   EXPECT_EQ(label_->VAlignment(), TVAlignment::tvaCenter);
   EXPECT_TRUE(IsPublishedProp(*label_, "OnAnchorClick"));
   EXPECT_EQ(label_->ClassName(), "THTMLabel");
+}
+
+// Counts the pixels of one colour in what the screen shows of the form.
+int CountPixels(TForm& form, TColor color) {
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  TDibBitmap shot(form.Width(), form.Height());
+  ScopedGetDC screen(nullptr);
+  BitBlt(shot.Canvas().Handle(), 0, 0, form.Width(), form.Height(), screen.Get(), form.Left(),
+         form.Top(), SRCCOPY);
+  const TBitmap pixels = shot.ToPixels();
+  int count = 0;
+  for (int y = 0; y < pixels.Height(); ++y) {
+    const uint8_t* row = pixels.ScanLine(y);
+    for (int x = 0; x < pixels.Width(); ++x) {
+      const uint8_t* p = row + x * 4;  // blue, green, red
+      count += RGBColor(p[2], p[1], p[0]) == color;
+    }
+  }
+  return count;
+}
+
+TEST(HTMLabelFormTest, DialogTextsShowWithLinkAndHoverColours) {
+  TForm form(nullptr);
+  form.SetBorderStyle(TFormBorderStyle::bsNone);
+  form.SetBounds(100, 100, 474, 200);
+  form.SetColor(RGBColor(73, 72, 72));
+  const TColor link = RGBColor(59, 197, 255);
+  const TColor hover_background = RGBColor(255, 128, 0);
+  const WideString texts[] = {
+      u"\u00bfEst\u00e1s seguro de que quieres desinstalar <b>KOVA Internet Security</b> y "
+      u"todos sus componentes?",
+      u"\u00bfDeseas <b>activar ahora la protecci\u00f3n firewall</b> de KOVA Internet "
+      u"Security?<BR>Se desactivar\u00e1 el firewall de Windows",
+      u"<A href=\"#\">Activar ahora</A>"};
+  std::vector<THTMLabel*> labels;
+  int top = 10;
+  for (const WideString& text : texts) {
+    auto* label = new THTMLabel(&form);
+    label->SetParent(&form);
+    label->SetBounds(10, top, 450, 20);
+    label->Font().SetColor(clWhite);
+    label->transparent = true;
+    label->url_color = link;
+    label->hover = true;
+    label->hover_color = hover_background;
+    TStringList lines;
+    lines.Add(text);
+    label->SetHTMLText(&lines);
+    label->SetAutoSizing(true);
+    top += label->Height() + 10;
+    labels.push_back(label);
+  }
+  EXPECT_GT(labels[1]->Height(), labels[2]->Height());  // the break makes two lines
+  form.Show();
+  EXPECT_GT(CountPixels(form, link), 0);
+  EXPECT_EQ(CountPixels(form, hover_background), 0);
+
+  labels[2]->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(3, 5));
+  EXPECT_GT(CountPixels(form, hover_background), 0);
+  EXPECT_TRUE(testing::SaveFormScreenshot(
+      form, std::filesystem::current_path() / "screenshots" / "html_labels.png"));
+  form.Hide();
 }
 
 }  // namespace
