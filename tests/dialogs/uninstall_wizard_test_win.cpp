@@ -1,0 +1,594 @@
+// The uninstall wizard as the host meets it: KOVAMsg.dll loaded from a sample
+// installation, KOVA_ShowForm(3) run on the test's thread while a thread timer plays
+// the user. Runs that must start the setup program happen in a child process of this
+// program, started with the host command line under test.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "config/sibling_interfaces.h"
+#include "config/unique_module_win.h"
+#include "forms/graphics/dib_bitmap.h"
+#include "forms/win/handles_win.h"
+#include "screenshot_win.h"
+#include "../frame/test_installation_win.h"
+
+namespace kova::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr wchar_t kEnglishTitle[] = L"Uninstall KOVA Internet Security";
+constexpr wchar_t kSpanishTitle[] = L"Desinstalación de KOVA Internet Security";
+
+std::wstring EnvironmentValue(const wchar_t* name) {
+  wchar_t buffer[2048] = {};
+  const DWORD length = GetEnvironmentVariableW(name, buffer, 2048);
+  return std::wstring(buffer, length < 2048 ? length : 0);
+}
+
+// KOVAMsg.dll of an installation with its three entries.
+class HostLibrary {
+ public:
+  explicit HostLibrary(const fs::path& directory)
+      : module_(LoadLibraryExW((directory / "KOVAMsg.dll").c_str(), nullptr,
+                               LOAD_WITH_ALTERED_SEARCH_PATH)) {}
+  bool Loaded() const { return static_cast<bool>(module_); }
+  int Initialize() { return Entry<KovaInitializeFn>("_KOVA_Initialize")(nullptr); }
+  int ShowForm(int id) { return Entry<KovaShowFormFn>("_KOVA_ShowForm")(id); }
+  int Uninitialize() { return Entry<KovaUninitializeFn>("_KOVA_Uninitialize")(); }
+
+ private:
+  template <class Fn>
+  Fn Entry(const char* name) const {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_.Get(), name)));
+  }
+  UniqueModule module_;
+};
+
+// Steps played by a thread timer while the modal loop runs; each step runs once, in
+// order, and answers whether it is done (a step may wait for its moment).
+class UserScript {
+ public:
+  using Step = std::function<bool(Clock::duration since_start)>;
+  explicit UserScript(std::vector<Step> steps) : steps_(std::move(steps)) {
+    current_ = this;
+    start_ = Clock::now();
+    timer_ = SetTimer(nullptr, 0, 20, &UserScript::Tick);
+  }
+  ~UserScript() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+  bool Finished() const { return next_ == steps_.size(); }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    UserScript* script = current_;
+    if (script == nullptr || script->running_ || script->Finished()) {
+      return;
+    }
+    // A step may pump messages (a click); never re-enter.
+    script->running_ = true;
+    if (script->steps_[script->next_](Clock::now() - script->start_)) {
+      ++script->next_;
+    }
+    script->running_ = false;
+  }
+
+  static inline UserScript* current_ = nullptr;
+  std::vector<Step> steps_;
+  size_t next_ = 0;
+  bool running_ = false;
+  Clock::time_point start_;
+  UINT_PTR timer_ = 0;
+};
+
+HWND FindWizard(const wchar_t* title = kEnglishTitle) {
+  return FindWindowW(nullptr, title);
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[128] = {};
+  GetClassNameW(window, name, 128);
+  return name;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+std::vector<HWND> Children(HWND parent, const std::wstring& class_name) {
+  struct Search {
+    std::wstring class_name;
+    std::vector<HWND> found;
+  } search{class_name, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (ClassOf(window) == s->class_name) {
+          s->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND ChildWithText(HWND parent, const std::wstring& class_name, const std::wstring& text) {
+  for (HWND window : Children(parent, class_name)) {
+    if (TextOf(window) == text) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+// The control's rectangle in its parent's client coordinates.
+RECT PlaceInParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void ClickWindow(HWND window) {
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    inputs.push_back(input);
+  }
+  for (auto it = keys.end(); it != keys.begin();) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *--it;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool SaveWindowShot(HWND window, const fs::path& file) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  TDibBitmap shot(rect.right - rect.left, rect.bottom - rect.top);
+  ScopedGetDC screen(nullptr);
+  BitBlt(shot.Canvas().Handle(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen.Get(),
+         rect.left, rect.top, SRCCOPY);
+  fs::create_directories(file.parent_path());
+  return SavePng(shot, file);
+}
+
+BYTE WindowAlpha(HWND window) {
+  if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) {
+    return 255;
+  }
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) {
+    return 255;
+  }
+  return alpha;
+}
+
+// Waits for the wizard to be revealed, then runs the action once.
+UserScript::Step WhenShown(std::function<void(HWND)> action, const wchar_t* title = kEnglishTitle) {
+  return [action, title](Clock::duration) {
+    HWND wizard = FindWizard(title);
+    if (wizard == nullptr || !IsWindowVisible(wizard) || WindowAlpha(wizard) != 255) {
+      return false;
+    }
+    action(wizard);
+    return true;
+  };
+}
+
+UserScript::Step After(std::chrono::milliseconds delay, std::function<void()> action) {
+  return [delay, action](Clock::duration since_start) {
+    if (since_start < delay) {
+      return false;
+    }
+    action();
+    return true;
+  };
+}
+
+void PressNamedButton(HWND wizard, const wchar_t* text) {
+  HWND button = ChildWithText(wizard, L"TKOVAButton", text);
+  ASSERT_NE(button, nullptr) << "no button " << ::testing::PrintToString(std::wstring(text));
+  ClickWindow(button);
+}
+
+// The title-bar buttons: 24 x 15, close at the right end, minimise left of it.
+HWND CaptionButton(HWND wizard, bool close) {
+  HWND best = nullptr;
+  LONG best_left = close ? -1 : LONG_MAX;
+  for (HWND button : Children(wizard, L"TKOVAButton")) {
+    const RECT r = PlaceInParent(button);
+    if (r.right - r.left != 24 || r.bottom - r.top != 15) {
+      continue;
+    }
+    if (close ? r.left > best_left : r.left < best_left) {
+      best_left = r.left;
+      best = button;
+    }
+  }
+  return best;
+}
+
+class WizardInstallation : public ::testing::Test {
+ protected:
+  explicit WizardInstallation(const std::wstring& language = L"English")
+      : installation_(::testing::UnitTest::GetInstance()->current_test_info()->name()) {
+    installation_.Register(key_, language);
+  }
+
+  fs::path SetupLog() const { return installation_.Directory() / "Setup.log"; }
+
+  ScopedSetupKey key_;
+  TestInstallation installation_;
+};
+
+// ---------------------------------------------------------------------------------
+// In-process runs: nothing can be launched (this program's own command line is not
+// the host's three-argument form), so these look at the wizard itself.
+
+using UninstallWizardTest = WizardInstallation;
+
+TEST_F(UninstallWizardTest, ShowFormReturnsOnlyAfterTheWizardClosedAndIsLaidOut) {
+  HostLibrary library(installation_.Directory());
+  ASSERT_TRUE(library.Loaded());
+  ASSERT_EQ(library.Initialize(), 1);
+
+  bool closed_by_script = false;
+  std::wstring question;
+  {
+    UserScript script({WhenShown([&](HWND wizard) {
+      RECT client{};
+      GetClientRect(wizard, &client);
+      EXPECT_EQ(client.right, 474);
+      EXPECT_EQ(client.bottom, 416);
+      EXPECT_EQ(GetWindowLongPtrW(wizard, GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION),
+                WS_SYSMENU | WS_MINIMIZEBOX);
+
+      const std::vector<HWND> pages = Children(wizard, L"TPage");
+      ASSERT_EQ(pages.size(), 1u);
+      const std::vector<HWND> radios = Children(wizard, L"TRadioButton");
+      ASSERT_EQ(radios.size(), 1u);
+      const RECT radio = PlaceInParent(radios[0]);
+      EXPECT_EQ(radio.left, 33);
+      EXPECT_EQ(radio.top, 3);
+      EXPECT_EQ(radio.right - radio.left, 16);
+      EXPECT_EQ(radio.bottom - radio.top, 25);
+      EXPECT_EQ(SendMessageW(radios[0], BM_GETCHECK, 0, 0), BST_CHECKED);
+
+      HWND next = ChildWithText(wizard, L"TKOVAButton", L"Next");
+      HWND cancel = ChildWithText(wizard, L"TKOVAButton", L"Cancel");
+      ASSERT_NE(next, nullptr);
+      ASSERT_NE(cancel, nullptr);
+      EXPECT_TRUE(IsWindowEnabled(next));
+      const RECT next_rect = PlaceInParent(next);
+      const RECT cancel_rect = PlaceInParent(cancel);
+      // Placed at (266,9) and (369,9) of a 474-pixel footer and anchored to its right
+      // end, which the drawn frame brings in by its thickness on each side.
+      RECT footer{};
+      GetClientRect(GetParent(next), &footer);
+      EXPECT_EQ(footer.bottom, 41);
+      EXPECT_EQ(footer.right, 474 - 2 * 2);
+      EXPECT_EQ(PlaceInParent(GetParent(next)).bottom, 416 - 2);
+      EXPECT_EQ(footer.right - next_rect.left, 474 - 266);
+      EXPECT_EQ(next_rect.top, 9);
+      EXPECT_EQ(next_rect.right - next_rect.left, 97);
+      EXPECT_EQ(next_rect.bottom - next_rect.top, 24);
+      EXPECT_EQ(footer.right - cancel_rect.left, 474 - 369);
+      EXPECT_EQ(cancel_rect.top, 9);
+
+      EXPECT_NE(CaptionButton(wizard, /*close=*/true), nullptr);
+      EXPECT_NE(CaptionButton(wizard, /*close=*/false), CaptionButton(wizard, /*close=*/true));
+
+      EXPECT_TRUE(
+          SaveWindowShot(wizard, fs::current_path() / "screenshots" / "uninstall_wizard.png"));
+      PressNamedButton(wizard, L"Cancel");
+      closed_by_script = true;
+    })});
+    EXPECT_EQ(library.ShowForm(3), 0);
+    EXPECT_TRUE(script.Finished());
+  }
+  EXPECT_TRUE(closed_by_script);
+  EXPECT_FALSE(IsWindowVisible(FindWizard()));
+  EXPECT_EQ(library.Uninitialize(), 1);
+}
+
+TEST_F(UninstallWizardTest, InvisibleUntilTheRevealTimerThenOpaque) {
+  HostLibrary library(installation_.Directory());
+  ASSERT_EQ(library.Initialize(), 1);
+  Clock::duration revealed_after{};
+  BYTE early_alpha = 255;
+  {
+    UserScript script({After(std::chrono::milliseconds(150),
+                             [&] {
+                               HWND wizard = FindWizard();
+                               ASSERT_NE(wizard, nullptr);
+                               early_alpha = WindowAlpha(wizard);
+                             }),
+                       [&](Clock::duration since_start) {
+                         HWND wizard = FindWizard();
+                         if (wizard == nullptr || WindowAlpha(wizard) != 255) {
+                           return false;
+                         }
+                         revealed_after = since_start;
+                         PressNamedButton(wizard, L"Cancel");
+                         return true;
+                       }});
+    EXPECT_EQ(library.ShowForm(3), 0);
+  }
+  EXPECT_EQ(early_alpha, 0);
+  EXPECT_GE(revealed_after, std::chrono::milliseconds(400));
+  library.Uninitialize();
+}
+
+TEST_F(UninstallWizardTest, TitleBarDragsWhileItsButtonsStillClick) {
+  HostLibrary library(installation_.Directory());
+  ASSERT_EQ(library.Initialize(), 1);
+  {
+    UserScript script({WhenShown([&](HWND wizard) {
+      const std::vector<HWND> panels = Children(wizard, L"TPanel");
+      HWND caption = nullptr;
+      for (HWND panel : panels) {
+        const RECT r = PlaceInParent(panel);
+        if (GetParent(panel) == wizard && r.top <= 2 && r.bottom - r.top == 32) {
+          caption = panel;
+        }
+      }
+      ASSERT_NE(caption, nullptr);
+      RECT on_screen{};
+      GetWindowRect(caption, &on_screen);
+      const LPARAM middle = MAKELPARAM(on_screen.left + 200, on_screen.top + 16);
+      EXPECT_EQ(SendMessageW(caption, WM_NCHITTEST, 0, middle), HTCAPTION);
+      // What the drag turns into is the form's move, not the panel's.
+      EXPECT_NE(GetWindowLongPtrW(wizard, GWL_STYLE) & WS_SYSMENU, 0);
+
+      HWND close = CaptionButton(wizard, /*close=*/true);
+      ASSERT_NE(close, nullptr);
+      RECT button{};
+      GetWindowRect(close, &button);
+      EXPECT_EQ(SendMessageW(close, WM_NCHITTEST, 0, MAKELPARAM(button.left + 5, button.top + 5)),
+                HTCLIENT);
+      ClickWindow(close);
+    })});
+    EXPECT_EQ(library.ShowForm(3), 0);
+  }
+  library.Uninitialize();
+}
+
+TEST_F(UninstallWizardTest, ClickingTheChoiceTextChecksTheRadioButton) {
+  HostLibrary library(installation_.Directory());
+  ASSERT_EQ(library.Initialize(), 1);
+  LRESULT check_after_click = BST_UNCHECKED;
+  HWND radio = nullptr;
+  {
+    UserScript script({WhenShown([&](HWND wizard) {
+                         const std::vector<HWND> radios = Children(wizard, L"TRadioButton");
+                         ASSERT_EQ(radios.size(), 1u);
+                         radio = radios[0];
+                         SendMessageW(radio, BM_SETCHECK, BST_UNCHECKED, 0);
+                         // The text is drawn on the choice panel, right of the radio button.
+                         const LPARAM on_text = MAKELPARAM(55 + 10, 6 + 8);
+                         PostMessageW(GetParent(radio), WM_LBUTTONDOWN, MK_LBUTTON, on_text);
+                         PostMessageW(GetParent(radio), WM_LBUTTONUP, 0, on_text);
+                       }),
+                       After(std::chrono::milliseconds(1200), [&] {
+                         check_after_click = SendMessageW(radio, BM_GETCHECK, 0, 0);
+                         PressNamedButton(FindWizard(), L"Cancel");
+                       })});
+    EXPECT_EQ(library.ShowForm(3), 0);
+  }
+  EXPECT_EQ(check_after_click, BST_CHECKED);
+  library.Uninitialize();
+}
+
+TEST_F(UninstallWizardTest, F4AloneDoesNothingAltF4ClosesAsTheCloseButton) {
+  HostLibrary library(installation_.Directory());
+  ASSERT_EQ(library.Initialize(), 1);
+  bool open_after_f4 = false;
+  {
+    UserScript script({WhenShown([&](HWND wizard) {
+                         SetForegroundWindow(wizard);
+                         PressKeys({VK_F4});
+                       }),
+                       After(std::chrono::milliseconds(1500),
+                             [&] {
+                               open_after_f4 = IsWindowVisible(FindWizard());
+                               PressKeys({VK_LMENU, VK_F4});
+                             }),
+                       After(std::chrono::milliseconds(6000), [&] {
+                         // Still open: close it so the test ends.
+                         if (HWND wizard = FindWizard(); IsWindowVisible(wizard)) {
+                           ADD_FAILURE() << "Alt+F4 left the wizard open";
+                           ClickWindow(CaptionButton(wizard, /*close=*/true));
+                         }
+                       })});
+    EXPECT_EQ(library.ShowForm(3), 0);
+  }
+  EXPECT_TRUE(open_after_f4);
+  library.Uninitialize();
+}
+
+class UntranslatedWizardTest : public WizardInstallation {
+ protected:
+  UntranslatedWizardTest() : WizardInstallation(L"Spanish") {}
+};
+
+TEST_F(UntranslatedWizardTest, WithoutADictionaryTheSourceTextsShowWithTheProductName) {
+  HostLibrary library(installation_.Directory());
+  ASSERT_EQ(library.Initialize(), 1);
+  {
+    UserScript script({WhenShown(
+        [&](HWND wizard) {
+          EXPECT_EQ(TextOf(wizard), kSpanishTitle);
+          EXPECT_NE(ChildWithText(wizard, L"TKOVAButton", L"Siguiente"), nullptr);
+          EXPECT_TRUE(SaveWindowShot(
+              wizard, fs::current_path() / "screenshots" / "uninstall_wizard_es.png"));
+          PressNamedButton(wizard, L"Cancelar");
+        },
+        kSpanishTitle)});
+    EXPECT_EQ(library.ShowForm(3), 0);
+  }
+  library.Uninitialize();
+}
+
+// ---------------------------------------------------------------------------------
+// Child runs: this program started again with a host command line; the child shows the
+// wizard and plays one action, the parent reads what the setup program recorded.
+
+TEST(WizardChild, PlaysTheActionGivenByTheParent) {
+  const std::wstring action = EnvironmentValue(L"KOVA_WIZARD_ACTION");
+  if (action.empty()) {
+    GTEST_SKIP() << "runs only as a child of the launch tests";
+  }
+  HostLibrary library(EnvironmentValue(L"KOVA_WIZARD_DIR"));
+  ASSERT_TRUE(library.Loaded());
+  ASSERT_EQ(library.Initialize(), 1);
+  {
+    UserScript script({WhenShown([&](HWND wizard) {
+      if (action == L"next") {
+        PressNamedButton(wizard, L"Next");
+      } else if (action == L"cancel") {
+        PressNamedButton(wizard, L"Cancel");
+      } else {
+        ClickWindow(CaptionButton(wizard, /*close=*/true));
+      }
+    })});
+    EXPECT_EQ(library.ShowForm(3), 0);
+    EXPECT_TRUE(script.Finished());
+  }
+  EXPECT_EQ(library.Uninitialize(), 1);
+}
+
+struct LaunchCase {
+  const char* label;
+  const wchar_t* action;
+  const wchar_t* host_arguments;  // after the program name
+  bool launches;
+  std::vector<std::string> setup_arguments;  // after Setup.exe's own path
+};
+
+void PrintTo(const LaunchCase& c, std::ostream* out) {
+  *out << c.label;
+}
+
+class WizardLaunchTest : public WizardInstallation,
+                         public ::testing::WithParamInterface<LaunchCase> {
+ protected:
+  // Runs this program as the host with the case's command line; waits for it.
+  DWORD RunChild() {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command_line = L"\"" + std::wstring(self) + L"\" " + GetParam().host_arguments;
+    SetEnvironmentVariableW(L"KOVA_WIZARD_ACTION", GetParam().action);
+    SetEnvironmentVariableW(L"KOVA_WIZARD_DIR", installation_.Directory().c_str());
+    SetEnvironmentVariableW(L"GTEST_FILTER", L"WizardChild.*");
+    // The child's results are its exit code; it must not overwrite this run's report.
+    SetEnvironmentVariableW(L"GTEST_OUTPUT", nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    const BOOL created = CreateProcessW(self, command_line.data(), nullptr, nullptr, FALSE, 0,
+                                        nullptr, nullptr, &startup, &process);
+    SetEnvironmentVariableW(L"KOVA_WIZARD_ACTION", nullptr);
+    SetEnvironmentVariableW(L"KOVA_WIZARD_DIR", nullptr);
+    SetEnvironmentVariableW(L"GTEST_FILTER", nullptr);
+    if (!created) {
+      return 0xFFFFFFFF;
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD exit_code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &exit_code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return exit_code;
+  }
+
+  // The lines Setup.exe wrote, once it has (or an empty list after `wait`).
+  std::vector<std::string> SetupLogLines(std::chrono::milliseconds wait) const {
+    const auto deadline = Clock::now() + wait;
+    while (!fs::exists(SetupLog()) && Clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::vector<std::string> lines;
+    std::ifstream in(SetupLog());
+    for (std::string line; std::getline(in, line);) {
+      if (line.ends_with('\r')) {
+        line.pop_back();
+      }
+      lines.push_back(line);
+    }
+    return lines;
+  }
+};
+
+TEST_P(WizardLaunchTest, StartsTheSetupProgramOnlyOnNextWithTheHostsLastArgument) {
+  const LaunchCase& c = GetParam();
+  fs::remove(SetupLog());
+  ASSERT_EQ(RunChild(), 0u);
+  const std::vector<std::string> lines =
+      SetupLogLines(c.launches ? std::chrono::seconds(15) : std::chrono::seconds(2));
+  if (!c.launches) {
+    EXPECT_THAT(lines, ::testing::IsEmpty());
+    return;
+  }
+  const std::string setup =
+      fs::path(installation_.Directory() / "Setup.exe").make_preferred().string();
+  std::vector<std::string> expected = {"argument 0: " + setup, "argument 1: " + setup};
+  for (size_t i = 0; i < c.setup_arguments.size(); ++i) {
+    expected.push_back("argument " + std::to_string(i + 2) + ": " + c.setup_arguments[i]);
+  }
+  std::vector<std::string> arguments;
+  for (const std::string& line : lines) {
+    if (line.starts_with("argument ")) {
+      arguments.push_back(line);
+    }
+  }
+  EXPECT_EQ(arguments, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostCommandLines, WizardLaunchTest,
+    ::testing::Values(
+        LaunchCase{"next_two_arguments", L"next", L"/x abc", true, {"/Confirmed", "abc"}},
+        LaunchCase{
+            "next_last_argument_with_space", L"next", L"/x \"a b\"", true, {"/Confirmed", "a b"}},
+        LaunchCase{"next_last_argument_looks_like_a_switch",
+                   L"next",
+                   L"/x \"/quiet /all\"",
+                   true,
+                   {"/Confirmed", "/quiet /all"}},
+        LaunchCase{"cancel", L"cancel", L"/x abc", false, {}},
+        LaunchCase{"close_button", L"close", L"/x abc", false, {}},
+        LaunchCase{"next_one_argument", L"next", L"abc", false, {}},
+        LaunchCase{"next_three_arguments", L"next", L"/x abc def", false, {}}),
+    [](const ::testing::TestParamInfo<LaunchCase>& info) { return info.param.label; });
+
+}  // namespace
+}  // namespace kova::testing
