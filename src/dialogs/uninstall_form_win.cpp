@@ -22,7 +22,7 @@ ComponentDescription UninstallFormDescription() {
   ComponentDescription page{
       "TPage",
       "Uninstall Page",
-      {},
+      {{"Color", u"$00484849"}},
       {{"THTMLabel",
         "lblHeader",
         {{"Left", u"20"},
