@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows modules, lays out the sample installation, registers it in the
 # private Wine prefix and runs kova-host.exe against it with tracing on.
-#   scripts/demo.sh [kova-host options, default: --steps=init,show:3,uninit]
+#   scripts/demo.sh [kova-host options, default: --steps=init,show:5,uninit]
+# (show:3 opens the uninstall wizard, which waits for someone to answer it.)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -22,7 +23,7 @@ wine reg add "$key" /v Path /t REG_SZ /d "$windows_dir" /f </dev/null >/dev/null
 wine reg add "$key" /v Language /t REG_SZ /d English /f </dev/null >/dev/null 2>&1
 
 echo "== sample installation: $install_dir (registered as $windows_dir, English)"
-options=${*:---steps=init,show:3,uninit}
+options=${*:---steps=init,show:5,uninit}
 cd "$install_dir"
 # The host's output goes through a file: Wine's helper processes would otherwise keep
 # a pipe to this script open.
