@@ -2,74 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
-#include "../skin_model/skin_fixture.h"
-#include "skin/apply/skin_manage_win.h"
-#include "skin/apply/skin_messages.h"
+#include "skin_apply_fixture.h"
 
 namespace kova {
 namespace {
 
-void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  MSG msg;
-  while (static_cast<int32_t>(end - GetTickCount()) > 0) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
-
-LRESULT CALLBACK AnswersSkinned(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == kMsgIsSkinned) {
-    return 1;
-  }
-  return DefWindowProcW(wnd, msg, wparam, lparam);
-}
-
-void RegisterClasses() {
-  static bool done = false;
-  if (done) {
-    return;
-  }
-  done = true;
-  WNDCLASSW plain{};
-  plain.lpfnWndProc = DefWindowProcW;
-  plain.hInstance = myinstance();
-  plain.lpszClassName = L"KovaPlainTest";
-  RegisterClassW(&plain);
-  WNDCLASSW skinned = plain;
-  skinned.lpfnWndProc = AnswersSkinned;
-  skinned.lpszClassName = L"KovaAlreadySkinned";
-  RegisterClassW(&skinned);
-  WNDCLASSW frame = plain;
-  frame.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-    return DefFrameProcW(w, FindWindowExW(w, nullptr, L"MDICLIENT", nullptr), m, wp, lp);
-  };
-  frame.lpszClassName = L"KovaFrameTest";
-  RegisterClassW(&frame);
-  WNDCLASSW child = plain;
-  // Allows any size, down to nothing.
-  child.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-    const LRESULT result = DefMDIChildProcW(w, m, wp, lp);
-    if (m == WM_GETMINMAXINFO) {
-      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {0, 0};
-    }
-    return result;
-  };
-  child.lpszClassName = L"KovaChildTest";
-  RegisterClassW(&child);
-}
-
-// Hidden, so that no activation registers it before the test does.
-HWND Window(const wchar_t* cls, int w, int h, DWORD style = WS_POPUP) {
-  return CreateWindowExW(0, cls, L"test", style, 10, 10, w, h, nullptr, nullptr, myinstance(),
-                         nullptr);
-}
+using testing::Pump;
 
 // A dialog of the system dialog class, as message boxes are.
 HWND SystemDialog() {
@@ -93,47 +33,18 @@ class TestScreen : public SkinScreen {
   TComponent* FindForm(HWND) const override { return nullptr; }
 };
 
-class SkinManageTest : public ::testing::Test {
+class SkinManageTest : public testing::SkinApplyTest {
  protected:
   void SetUp() override {
-    RegisterClasses();
-    FreeSkinManager();
+    SkinApplyTest::SetUp();
     SetSkinScreen(&screen_);
   }
   void TearDown() override {
-    for (HWND w : windows_) {
-      if (IsWindow(w)) {
-        DestroyWindow(w);
-      }
-    }
-    datas_.clear();
-    FreeSkinManager();
+    SkinApplyTest::TearDown();
     SetSkinScreen(nullptr);
-  }
-  // A loaded skin data registered with the manager, which it creates when needed.
-  TSkinData* Data(TSkinFormType type) {
-    auto data = std::make_unique<TSkinData>(nullptr);
-    data->SetSkinFormtype(type);
-    testing::Load(*data, {"[Personality]\nTop=t.bmp\n", {{"t.bmp", testing::Solid(20, 20, 0)}}});
-    data->Loaded();
-    datas_.push_back(std::move(data));
-    return datas_.back().get();
-  }
-  TSkinManage& Manager() {
-    TSkinManage* manager = SkinManager();
-    EXPECT_NE(manager, nullptr);
-    manager->FActive = true;
-    return *manager;
-  }
-  HWND Keep(HWND w) {
-    EXPECT_NE(w, nullptr);
-    windows_.push_back(w);
-    return w;
   }
 
   TestScreen screen_;
-  std::vector<std::unique_ptr<TSkinData>> datas_;
-  std::vector<HWND> windows_;
 };
 
 TEST_F(SkinManageTest, UnitStateNamesThePropertyAfterModuleAndThread) {
@@ -149,7 +60,7 @@ TEST_F(SkinManageTest, UnitStateNamesThePropertyAfterModuleAndThread) {
 TEST_F(SkinManageTest, RegistersPlainWindowsAndFollowsTheirDestruction) {
   Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
-  HWND wnd = Keep(Window(L"KovaPlainTest", 200, 100));
+  HWND wnd = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100));
   EXPECT_TRUE(manager.AddForm(wnd));
   EXPECT_FALSE(manager.AddForm(wnd));  // a second time is a no-op
   ASSERT_EQ(manager.Forms().size(), 1u);
@@ -168,29 +79,29 @@ TEST_F(SkinManageTest, RegistersPlainWindowsAndFollowsTheirDestruction) {
 TEST_F(SkinManageTest, WindowsThatAreNotRegistered) {
   Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
-  EXPECT_FALSE(manager.AddForm(Keep(Window(L"KovaAlreadySkinned", 200, 100))));
-  EXPECT_FALSE(manager.AddForm(Keep(Window(L"KovaPlainTest", 0, 0))));
+  EXPECT_FALSE(manager.AddForm(Keep(testing::MakeWindow(testing::kSkinnedClass, 200, 100))));
+  EXPECT_FALSE(manager.AddForm(Keep(testing::MakeWindow(testing::kPlainClass, 0, 0))));
   // A window of another module that is neither a form nor a dialog.
   EXPECT_FALSE(manager.AddForm(Keep(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50,
                                                     nullptr, nullptr, nullptr, nullptr))));
   EXPECT_TRUE(manager.Forms().empty());
   // Nor as a menu.
-  manager.AddMenu(Keep(Window(L"KovaAlreadySkinned", 50, 50)));
+  manager.AddMenu(Keep(testing::MakeWindow(testing::kSkinnedClass, 50, 50)));
   EXPECT_TRUE(manager.Menus().empty());
   // Nothing while switched off.
   manager.FActive = false;
-  EXPECT_FALSE(manager.AddForm(Keep(Window(L"KovaPlainTest", 200, 100))));
+  EXPECT_FALSE(manager.AddForm(Keep(testing::MakeWindow(testing::kPlainClass, 200, 100))));
 }
 
 TEST_F(SkinManageTest, ZeroSizeMdiChildIsRegistered) {
   Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
-  HWND frame = Keep(Window(L"KovaFrameTest", 400, 300, WS_OVERLAPPEDWINDOW));
+  HWND frame = Keep(testing::MakeWindow(testing::kFrameClass, 400, 300, WS_OVERLAPPEDWINDOW));
   CLIENTCREATESTRUCT ccs{};
   HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300,
                                 frame, nullptr, myinstance(), &ccs);
   ASSERT_NE(client, nullptr);
-  HWND child = CreateWindowExW(WS_EX_MDICHILD, L"KovaChildTest", L"child", WS_CHILD, 0, 0, 0, 0,
+  HWND child = CreateWindowExW(WS_EX_MDICHILD, testing::kChildClass, L"child", WS_CHILD, 0, 0, 0, 0,
                                client, nullptr, myinstance(), nullptr);
   ASSERT_NE(child, nullptr);
   SetWindowPos(child, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -206,7 +117,7 @@ TEST_F(SkinManageTest, FormTaggedNinetyNineStaysUnskinned) {
   TSkinManage& manager = Manager();
   TComponent form(nullptr);
   form.SetTag(99);
-  HWND wnd = Keep(Window(L"KovaPlainTest", 200, 100));
+  HWND wnd = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100));
   SetPropW(wnd, MAKEINTATOM(ControlAtom()), &form);
   EXPECT_EQ(FindControlx(wnd), &form);
   EXPECT_FALSE(manager.AddForm(wnd));
@@ -229,7 +140,7 @@ TEST_F(SkinManageTest, MessageBoxTakesTheDialogSkin) {
   ASSERT_TRUE(manager.AddForm(box));
   EXPECT_EQ(manager.FindSkinForm(box)->SkinData(), dialog);
   // A main window takes the last main-form skin.
-  HWND main = Keep(Window(L"KovaPlainTest", 100, 100));
+  HWND main = Keep(testing::MakeWindow(testing::kPlainClass, 100, 100));
   ASSERT_TRUE(manager.AddForm(main));
   EXPECT_EQ(manager.FindSkinForm(main)->SkinData(), last_main);
 
@@ -243,7 +154,7 @@ TEST_F(SkinManageTest, ActivationHookRegistersTheWindow) {
   TSkinData* data = Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
   (void)data;
-  HWND wnd = Keep(Window(L"KovaPlainTest", 200, 100, WS_POPUP));
+  HWND wnd = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100, WS_POPUP));
   ShowWindow(wnd, SW_SHOW);
   SetActiveWindow(wnd);
   Pump(50);
@@ -271,7 +182,7 @@ TEST_F(SkinManageTest, OnlyTheLastRequestWithinTheIntervalRuns) {
   TSkinData* data = Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
   manager.FState = 1;
-  HWND wnd = Keep(Window(L"KovaPlainTest", 200, 100));
+  HWND wnd = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100));
   ASSERT_TRUE(manager.AddForm(wnd));
   int changed = 0;
   data->OnSkinChanged = [&](TObject*) { ++changed; };
@@ -289,8 +200,8 @@ TEST_F(SkinManageTest, SwitchingOffAndOnAgainRegistersTheScreensForms) {
   TSkinData* data = Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
   manager.FState = 1;
-  HWND a = Keep(Window(L"KovaPlainTest", 200, 100));
-  HWND b = Keep(Window(L"KovaPlainTest", 200, 100));
+  HWND a = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100));
+  HWND b = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100));
   screen_.windows = {a, b};
   ShowWindow(a, SW_SHOWNOACTIVATE);
   ShowWindow(b, SW_SHOWNOACTIVATE);

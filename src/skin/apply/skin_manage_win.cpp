@@ -673,6 +673,79 @@ void TSkinManage::RemoveSkinData(TSkinData* data) {
   }
 }
 
+// ---- MDI ----
+
+void TSkinManage::SetMDIMax(bool max) {
+  if (max == FMDIMax) {
+    return;
+  }
+  FMDIMax = max;
+  if (FDefaultData != nullptr && FDefaultData->Options().Has(TSkinOption::xoMDIChildBorder)) {
+    return;
+  }
+  VisitMDIChildren(max);
+}
+
+void TSkinManage::SetMDIMax2(bool max) {
+  if (max == FMDIMax) {
+    return;
+  }
+  FMDIMax = max;
+  VisitMDIChildren(max);
+}
+
+void TSkinManage::VisitMDIChildren(bool max) {
+  if (!FForms) {
+    return;
+  }
+  // Regions change window positions, and with them run window procedures: walk a copy.
+  const std::vector<TWinSkinForm*> entries = *FForms;
+  for (TWinSkinForm* entry : entries) {
+    if (std::find(FForms->begin(), FForms->end(), entry) == FForms->end() ||
+        entry->FormStyle() != SkinFormStyle::kMDIChild) {
+      continue;
+    }
+    if (max) {
+      if (entry->Cropped()) {
+        entry->Uncropwindow();
+      }
+    } else if (entry->WindowState() != SkinWindowState::kMinimized) {
+      entry->SetWindowState(SkinWindowState::kNormal);
+      entry->Cropwindow();
+      if (!entry->Cropped()) {
+        entry->Refresh();
+      }
+    }
+  }
+}
+
+void TSkinManage::SetCaption() {
+  if (!FForms) {
+    return;
+  }
+  for (TWinSkinForm* entry : *FForms) {
+    if (entry->FormStyle() == SkinFormStyle::kMDIChild && IsWindow(entry->Handle())) {
+      SetWindowLongPtrW(entry->Handle(), GWL_STYLE, Style(entry->Handle()) | WS_CAPTION);
+    }
+  }
+}
+
+int TSkinManage::GetMDIChildNum() const {
+  if (!FForms) {
+    return 0;
+  }
+  return static_cast<int>(std::count_if(FForms->begin(), FForms->end(), [](TWinSkinForm* entry) {
+    return entry->FormStyle() == SkinFormStyle::kMDIChild;
+  }));
+}
+
+void TSkinManage::ForgetMDIFrame(HWND client) {
+  if (FMDIClientWnd == client) {
+    FMDIClientWnd = nullptr;
+    FMDIForm = nullptr;
+  }
+}
+
 // ---- sub-managers ----
 
 void TSkinManage::AssignData(TSkinManage* parent) {

@@ -66,6 +66,17 @@ class TSkinManage : public SkinManagerLink {
   void SetHMenu(HMENU menu);
   void DeleteAllMenus();
 
+  // MDI children: maximizing takes their regions away, restoring gives them back to the
+  // children that are not minimized. SetMDIMax leaves them alone when the default skin
+  // keeps the system's border on MDI children (xoMDIChildBorder); SetMDIMax2 does not.
+  void SetMDIMax(bool max);
+  void SetMDIMax2(bool max);
+  // Gives every registered MDI child a caption.
+  void SetCaption();
+  int GetMDIChildNum() const;
+  // An MDI frame's entry is going away: its client and form are no longer recorded.
+  void ForgetMDIFrame(HWND client);
+
   void AssignData(TSkinManage* parent);
   void SetAction(int action, int interval) override;
   void OnTimer();
@@ -101,6 +112,7 @@ class TSkinManage : public SkinManagerLink {
   bool FPopupPending = false;
   bool FMDIMax = false;
   HWND FMDIClientWnd = nullptr;
+  TComponent* FMDIForm = nullptr;
   int32_t FAction = 0;
   TSkinData* FActionData = nullptr;
   TSkinData* FDefaultData = nullptr;
@@ -111,6 +123,7 @@ class TSkinManage : public SkinManagerLink {
  private:
   static LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   void FreeEntry(TWinSkinForm* entry);
+  void VisitMDIChildren(bool max);
   void RemoveEntry(TWinSkinForm* entry);
 
   // Owned by a manager that owns its registries, shared by its sub-managers.

@@ -1,7 +1,9 @@
 // TWinSkinForm: the skinning object of one registered window. It subclasses the
 // window, answers the skinned-window query, finishes its set-up on the posted set-up
 // message and follows the window's destruction (state 4, then 6) so the manager can
-// purge it. Painting the frame builds on this life cycle.
+// purge it. It knows the window's place in an MDI application (frame, child or
+// neither), follows its window state and cuts it to a window region. Painting the
+// frame builds on this life cycle.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +25,11 @@ enum class SkinFormState : int32_t {
   kResizing = 5,
   kDeleted = 6,
 };
+
+// What the window is in an MDI application.
+enum class SkinFormStyle : uint8_t { kOrdinary = 0, kMDIFrame = 1, kMDIChild = 2 };
+enum class SkinWindowState : uint8_t { kNormal = 0, kMaximized = 1, kMinimized = 2 };
+enum class SkinBorderStyle : uint8_t { kSizable = 0, kSingle = 1, kNone = 2, kDialog = 3 };
 
 class TWinSkinForm : public TComponent {
   KOVA_DECLARE_CLASS(TWinSkinForm)
@@ -46,9 +53,29 @@ class TWinSkinForm : public TComponent {
   SkinFormState State() const { return state_; }
   void SetState(SkinFormState state) { state_ = state; }
 
-  // Gives the window its own procedure back (idempotent).
+  SkinFormStyle FormStyle() const { return form_style_; }
+  SkinBorderStyle BorderStyle() const { return border_style_; }
+  SkinWindowState WindowState() const { return window_state_; }
+  void SetWindowState(SkinWindowState state) { window_state_ = state; }
+  // The frame is skinned at all (MDI children may keep the system's border).
+  bool SkinFrame() const { return skin_frame_; }
+  // The MDI client window of an MDI frame, or null.
+  HWND MDIClient() const { return mdi_client_; }
+
+  // Cuts the window to the skin's outline (for now the window's rectangle); nothing for
+  // a zero-size window, an MDI child that is not in its normal state, or an unskinned
+  // frame.
+  void Cropwindow();
+  // Takes the window region away again.
+  void Uncropwindow();
+  bool Cropped() const { return cropped_; }
+  // Makes the system recompute and repaint the window's frame.
+  void Refresh();
+
+  // Gives the window its own procedure back and takes the region away (idempotent).
   void UnSubclass();
-  void UnSubclass3() { UnSubclass(); }
+  // The same while the window is being destroyed: the system frees the region itself.
+  void UnSubclass3();
   void RePaint();
   void DeleteSysbtn() {}
   void InitSkinData() {}
@@ -57,7 +84,14 @@ class TWinSkinForm : public TComponent {
  private:
   static LRESULT CALLBACK WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT Dispatch(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  void InitSkin(TSkinData* data);
+  void FinishSetup();
+  void ReadWindowState();
   void Subclass();
+  void RestoreWindowProc();
+  // The manager while it is the module's one; null once it has gone.
+  TSkinManage* Manager() const;
 
   TSkinManage* manager_;
   HWND handle_ = nullptr;
@@ -66,6 +100,16 @@ class TWinSkinForm : public TComponent {
   TSkinData* skin_data_ = nullptr;
   WNDPROC prev_proc_ = nullptr;
   SkinFormState state_ = SkinFormState::kNew;
+  SkinFormStyle form_style_ = SkinFormStyle::kOrdinary;
+  SkinBorderStyle border_style_ = SkinBorderStyle::kSizable;
+  SkinWindowState window_state_ = SkinWindowState::kNormal;
+  HWND mdi_client_ = nullptr;
+  bool skin_frame_ = false;
+  bool child_ = false;
+  // The region given to the window belongs to the system; only its size is kept.
+  bool cropped_ = false;
+  int region_width_ = 0;
+  int region_height_ = 0;
 };
 
 // TWinSkinPopMenu: the skinning object of one popup-menu window.
