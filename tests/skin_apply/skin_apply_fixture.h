@@ -96,6 +96,7 @@ class SkinApplyTest : public ::testing::Test {
     FreeSkinManager();
   }
   void TearDown() override {
+    forms_.clear();
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
       if (IsWindow(*it)) {
         DestroyWindow(*it);
@@ -125,7 +126,16 @@ class SkinApplyTest : public ::testing::Test {
     windows_.push_back(w);
     return w;
   }
+  // A framework form with its window made; it is on the screen's list until the test
+  // ends.
+  TForm* MakeForm() {
+    forms_.push_back(std::make_unique<TForm>(nullptr));
+    TForm* form = forms_.back().get();
+    EXPECT_NE(form->Handle(), nullptr);
+    return form;
+  }
 
+  std::vector<std::unique_ptr<TForm>> forms_;
   std::vector<std::unique_ptr<TSkinData>> datas_;
   std::vector<HWND> windows_;
 };

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "forms/controls/extctrls.h"
 #include "skin_apply_fixture.h"
 
 namespace kova {
@@ -25,27 +26,7 @@ HWND SystemDialog() {
       [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
 }
 
-// The screen of the host's form framework: the windows the test shows as forms.
-class TestScreen : public SkinScreen {
- public:
-  std::vector<HWND> windows;
-  std::vector<HWND> FormWindows() const override { return windows; }
-  TComponent* FindForm(HWND) const override { return nullptr; }
-};
-
-class SkinManageTest : public testing::SkinApplyTest {
- protected:
-  void SetUp() override {
-    SkinApplyTest::SetUp();
-    SetSkinScreen(&screen_);
-  }
-  void TearDown() override {
-    SkinApplyTest::TearDown();
-    SetSkinScreen(nullptr);
-  }
-
-  TestScreen screen_;
-};
+using SkinManageTest = testing::SkinApplyTest;
 
 TEST_F(SkinManageTest, UnitStateNamesThePropertyAfterModuleAndThread) {
   wchar_t expected[64];
@@ -115,19 +96,28 @@ TEST_F(SkinManageTest, ZeroSizeMdiChildIsRegistered) {
 TEST_F(SkinManageTest, FormTaggedNinetyNineStaysUnskinned) {
   Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
-  TComponent form(nullptr);
-  form.SetTag(99);
-  HWND wnd = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100));
-  SetPropW(wnd, MAKEINTATOM(ControlAtom()), &form);
-  EXPECT_EQ(FindControlx(wnd), &form);
+  TForm* form = MakeForm();
+  HWND wnd = form->Handle();
+  EXPECT_EQ(manager.FindTForm(wnd), form);
+  form->SetTag(99);
   EXPECT_FALSE(manager.AddForm(wnd));
-  form.SetTag(0);
+  form->SetTag(0);
   EXPECT_TRUE(manager.AddForm(wnd));
   // The entry of a form belongs to the form and leaves the registry with it.
-  EXPECT_EQ(manager.FindSkinForm(wnd)->Form(), &form);
+  EXPECT_EQ(manager.FindSkinForm(wnd)->Form(), form);
   EXPECT_TRUE(manager.DeleteForm(wnd));
   EXPECT_TRUE(manager.Forms().empty());
-  RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
+  ASSERT_TRUE(manager.AddForm(wnd));
+  forms_.clear();
+  EXPECT_TRUE(manager.Forms().empty());
+}
+
+TEST_F(SkinManageTest, ControlOfTheFrameworkIsFoundByItsWindow) {
+  TForm* form = MakeForm();
+  TPanel* panel = new TPanel(form);
+  panel->SetParent(form);
+  EXPECT_EQ(FindControlx(panel->Handle()), panel);
+  EXPECT_EQ(FindControlx(Keep(testing::MakeWindow(testing::kPlainClass, 10, 10))), nullptr);
 }
 
 TEST_F(SkinManageTest, MessageBoxTakesTheDialogSkin) {
@@ -200,13 +190,17 @@ TEST_F(SkinManageTest, SwitchingOffAndOnAgainRegistersTheScreensForms) {
   TSkinData* data = Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
   manager.FState = 1;
-  HWND a = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100));
-  HWND b = Keep(testing::MakeWindow(testing::kPlainClass, 200, 100));
-  screen_.windows = {a, b};
-  ShowWindow(a, SW_SHOWNOACTIVATE);
-  ShowWindow(b, SW_SHOWNOACTIVATE);
-  ASSERT_TRUE(manager.AddForm(a));
-  ASSERT_TRUE(manager.AddForm(b));
+  TForm* form_a = MakeForm();
+  TForm* form_b = MakeForm();
+  TForm* hidden = MakeForm();
+  form_a->Show();
+  form_b->Show();
+  HWND a = form_a->Handle();
+  HWND b = form_b->Handle();
+  manager.AddForm(a);  // when showing did not register it already
+  manager.AddForm(b);
+  ASSERT_NE(manager.FindSkinForm(a), nullptr);
+  ASSERT_NE(manager.FindSkinForm(b), nullptr);
   manager.SetActionData(data);
   manager.SetAction(2, 250);
   Pump(400);
@@ -220,6 +214,55 @@ TEST_F(SkinManageTest, SwitchingOffAndOnAgainRegistersTheScreensForms) {
   Pump(400);
   EXPECT_NE(manager.FindSkinForm(a), nullptr);
   EXPECT_NE(manager.FindSkinForm(b), nullptr);
+  EXPECT_EQ(manager.FindSkinForm(a)->Form(), form_a);
+  // A form that is not visible is left out of the sweep.
+  EXPECT_EQ(manager.FindSkinForm(hidden->Handle()), nullptr);
+}
+
+TEST_F(SkinManageTest, ActionsRunFromAFrameworkTimerThatStopsAfterEachRequest) {
+  TSkinData* data = Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  EXPECT_EQ(manager.Timer().Interval(), 100);
+  EXPECT_FALSE(manager.Timer().Enabled());
+  manager.FState = 1;
+  int changed = 0;
+  data->OnSkinChanged = [&](TObject*) { ++changed; };
+  manager.SetActionData(data);
+  manager.SetAction(6, 250);
+  EXPECT_TRUE(manager.Timer().Enabled());
+  EXPECT_EQ(manager.Timer().Interval(), 250);
+  Pump(400);
+  EXPECT_EQ(changed, 1);
+  EXPECT_FALSE(manager.Timer().Enabled());
+  Pump(300);
+  EXPECT_EQ(changed, 1);
+}
+
+TEST_F(SkinManageTest, SkinDataOfOneFormSkinsItsOwnerWhenLoaded) {
+  Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  TForm* form = MakeForm();
+  auto* data = new TSkinData(form);  // owned by the form
+  data->SetSkinFormtype(TSkinFormType::sfOnlyThisForm);
+  testing::Load(*data, {"[Personality]\nTop=t.bmp\n", {{"t.bmp", testing::Solid(20, 20, 0)}}});
+  data->SetActive(true);
+  data->Loaded();
+  TWinSkinForm* entry = manager.FindSkinForm(form->Handle());
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(entry->SkinData(), data);
+  EXPECT_EQ(entry->Form(), form);
+}
+
+TEST_F(SkinManageTest, PopupMenusOfTheScreenAreRecognised) {
+  Data(TSkinFormType::sfMainform);
+  TSkinManage& manager = Manager();
+  TPopupMenu popup(nullptr);
+  HMENU other = CreatePopupMenu();
+  manager.FindPopupMenu(other);
+  EXPECT_FALSE(manager.FPopupPending);
+  manager.FindPopupMenu(popup.Handle());
+  EXPECT_TRUE(manager.FPopupPending);
+  DestroyMenu(other);
 }
 
 TEST_F(SkinManageTest, SkinDataRequestsGoThroughTheManager) {

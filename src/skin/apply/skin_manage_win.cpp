@@ -12,11 +12,10 @@ namespace {
 TSkinManage* g_manager = nullptr;
 HHOOK g_cbt_hook = nullptr;
 bool g_closing = false;
-const SkinScreen* g_screen = nullptr;
 
 constexpr int32_t kStateShuttingDown = 4;
 constexpr int32_t kNoSkinTag = 99;
-constexpr UINT_PTR kActionTimer = 1;
+constexpr int kTimerInterval = 100;
 
 HINSTANCE ThisModule() {
   HMODULE module = nullptr;
@@ -68,6 +67,19 @@ LONG_PTR Style(HWND wnd) {
 }
 LONG_PTR ExStyle(HWND wnd) {
   return GetWindowLongPtrW(wnd, GWL_EXSTYLE);
+}
+
+// The screen's form whose window is `wnd`, or null.
+TForm* ScreenForm(HWND wnd) {
+  if (wnd == nullptr) {
+    return nullptr;
+  }
+  for (TForm* form : Screen().Forms()) {
+    if (form->HandleAllocated() && form->WindowHandle() == wnd) {
+      return form;
+    }
+  }
+  return nullptr;
 }
 
 LRESULT CALLBACK SkinHookCBT(int code, WPARAM wparam, LPARAM lparam) {
@@ -162,20 +174,13 @@ ATOM ControlAtom() {
 }
 
 TComponent* FindControlx(HWND wnd) {
-  if (wnd == nullptr || ControlAtom() == 0) {
-    return nullptr;
-  }
-  return static_cast<TComponent*>(GetPropW(wnd, MAKEINTATOM(ControlAtom())));
+  return FindControl(wnd);
 }
 
 WideString GetWindowClassname(HWND wnd) {
   wchar_t name[256] = {};
   GetClassNameW(wnd, name, 256);
   return WideFromWin(name);
-}
-
-void SetSkinScreen(const SkinScreen* screen) {
-  g_screen = screen;
 }
 
 TSkinManage* SkinManager() {
@@ -208,26 +213,16 @@ TSkinManage::TSkinManage(bool is_sub_manager) {
   } else {
     FModuleInstance = myinstance();
   }
-  static const ATOM timer_class = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &TSkinManage::TimerWndProc;
-    wc.hInstance = myinstance();
-    wc.lpszClassName = L"KOVASkinActionTimer";
-    return RegisterClassW(&wc);
-  }();
-  (void)timer_class;
-  timer_window_ = CreateWindowExW(0, L"KOVASkinActionTimer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                  nullptr, myinstance(), nullptr);
-  SetWindowLongPtrW(timer_window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  FTimer = std::make_unique<TTimer>(nullptr);
+  FTimer->SetEnabled(false);
+  FTimer->SetInterval(kTimerInterval);
+  FTimer->SetOnTimer([this](TObject*) { OnTimer(); });
 }
 
 TSkinManage::~TSkinManage() {
   FState = kStateShuttingDown;
   FActive = false;
-  if (timer_window_ != nullptr) {
-    KillTimer(timer_window_, kActionTimer);
-    DestroyWindow(timer_window_);
-  }
+  FTimer.reset();
   if (FModuleInstance != nullptr) {
     if (FParent != nullptr) {
       auto& subs = FParent->FSubManagers;
@@ -320,10 +315,8 @@ TWinSkinForm* TSkinManage::FindSkinForm(HWND wnd) const {
 }
 
 TComponent* TSkinManage::FindTForm(HWND wnd) const {
-  if (g_screen != nullptr) {
-    if (TComponent* form = g_screen->FindForm(wnd)) {
-      return form;
-    }
+  if (TForm* form = ScreenForm(wnd)) {
+    return form;
   }
   return FindControlx(wnd);
 }
@@ -432,9 +425,9 @@ bool TSkinManage::AddForm(HWND wnd) {
   return true;
 }
 
-void TSkinManage::ActiveForm(HWND wnd) {
-  if (IsWindowVisible(wnd) && !(Style(wnd) & WS_CHILD)) {
-    AddForm(wnd);
+void TSkinManage::ActiveForm(TForm* form) {
+  if (form->Visible() && form->HandleAllocated() && !(Style(form->WindowHandle()) & WS_CHILD)) {
+    AddForm(form->WindowHandle());
   }
 }
 
@@ -527,13 +520,14 @@ void TSkinManage::DeleteSubForm(HINSTANCE module_instance) {
 }
 
 void TSkinManage::AddOwnerForm(TSkinData* data) {
-  if (g_screen == nullptr || data->Owner() == nullptr) {
+  if (data->Owner() == nullptr) {
     return;
   }
-  for (HWND wnd : g_screen->FormWindows()) {
-    if (g_screen->FindForm(wnd) == data->Owner()) {
+  const std::vector<TForm*> forms = Screen().Forms();
+  for (TForm* form : forms) {
+    if (form == data->Owner() && form->HandleAllocated()) {
       adding_ = true;
-      AddForm(wnd);
+      AddForm(form->WindowHandle());
       adding_ = false;
     }
   }
@@ -615,9 +609,15 @@ bool TSkinManage::DeleteMenu(HWND wnd) {
   return found;
 }
 
-void TSkinManage::FindPopupMenu(HMENU menu, const std::vector<HMENU>& framework_popups) {
-  if (std::find(framework_popups.begin(), framework_popups.end(), menu) != framework_popups.end()) {
-    FPopupPending = true;
+void TSkinManage::FindPopupMenu(HMENU menu) {
+  if (menu == nullptr) {
+    return;
+  }
+  for (TPopupMenu* popup : Screen().PopupMenus()) {
+    if (popup->Handle() == menu) {
+      FPopupPending = true;
+      return;
+    }
   }
 }
 
@@ -780,7 +780,7 @@ void TSkinManage::AssignData(TSkinManage* parent) {
 
 void TSkinManage::SetAction(int action, int interval) {
   FAction = action;
-  interval_ = interval;
+  FTimer->SetInterval(interval);
   if (FState == 0) {
     if (action == 1) {
       FActive = true;
@@ -800,36 +800,26 @@ void TSkinManage::SetAction(int action, int interval) {
       }
     }
   }
-  // Setting the timer again restarts it: the last request within the interval wins.
-  SetTimer(timer_window_, kActionTimer, static_cast<UINT>(interval_), nullptr);
-}
-
-LRESULT CALLBACK TSkinManage::TimerWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_TIMER && wparam == kActionTimer) {
-    if (auto* manager = reinterpret_cast<TSkinManage*>(GetWindowLongPtrW(wnd, GWLP_USERDATA))) {
-      manager->OnTimer();
-    }
-    return 0;
-  }
-  return DefWindowProcW(wnd, msg, wparam, lparam);
+  // A new request restarts the interval; the last request within it is the one that runs.
+  FTimer->SetEnabled(false);
+  FTimer->SetEnabled(true);
 }
 
 void TSkinManage::OnTimer() {
-  KillTimer(timer_window_, kActionTimer);
+  FTimer->SetEnabled(false);  // each request runs once
   TSkinData* data = FActionData;
   if (data == nullptr || !FForms) {
     return;
   }
   const bool only_this = data->SkinFormtype() == TSkinFormType::sfOnlyThisForm;
-  const std::vector<HWND> screen =
-      g_screen != nullptr ? g_screen->FormWindows() : std::vector<HWND>();
+  const std::vector<TForm*> screen = Screen().Forms();
   switch (FAction) {
     case 1:
       FActive = true;
       FSweeping = true;
       if (only_this) {
         for (auto it = screen.rbegin(); it != screen.rend(); ++it) {
-          if (FindTForm(*it) == data->Owner()) {
+          if (*it == data->Owner()) {
             ActiveForm(*it);
             break;
           }

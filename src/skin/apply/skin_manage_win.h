@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "forms/controls/forms.h"
+#include "forms/controls/timer.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manager_link.h"
@@ -21,16 +23,6 @@ struct TSkinThread {
   HHOOK FHook = nullptr;
   DWORD FThreadID = 0;
 };
-
-// The framework's screen: its forms' windows (in screen order) and the form object of a
-// window. The form framework installs its own; without one, windows are plain windows.
-class SkinScreen {
- public:
-  virtual ~SkinScreen() = default;
-  virtual std::vector<HWND> FormWindows() const = 0;
-  virtual TComponent* FindForm(HWND wnd) const = 0;
-};
-void SetSkinScreen(const SkinScreen* screen);
 
 class TSkinManage : public SkinManagerLink {
  public:
@@ -45,7 +37,8 @@ class TSkinManage : public SkinManagerLink {
   void DeleteAllThreads();
 
   bool AddForm(HWND wnd);
-  void ActiveForm(HWND wnd);
+  // Registers a screen form that is visible and not nested in another window.
+  void ActiveForm(TForm* form);
   bool DeleteForm(HWND wnd);
   void DeleteForm2(HWND wnd);
   void DeleteForm3();
@@ -61,7 +54,8 @@ class TSkinManage : public SkinManagerLink {
   void AddMenu(HWND wnd);
   bool DeleteMenu(HWND wnd);
   bool FindSkinMenu(HWND wnd) const;
-  void FindPopupMenu(HMENU menu, const std::vector<HMENU>& framework_popups);
+  // Notes that the menu about to open is one of the screen's popup menus.
+  void FindPopupMenu(HMENU menu);
   void SetPopMenu();
   void SetHMenu(HMENU menu);
   void DeleteAllMenus();
@@ -104,6 +98,8 @@ class TSkinManage : public SkinManagerLink {
   const std::vector<std::unique_ptr<TWinSkinPopMenu>>& Menus() const { return *FMenus; }
   const std::vector<TSkinData*>& SkinDatas() const { return *FSkinDatas; }
   size_t ThreadCount() const { return FThreads ? FThreads->size() : 0; }
+  // The action timer.
+  const TTimer& Timer() const { return *FTimer; }
 
   bool FActive = false;
   bool FSweeping = false;
@@ -121,7 +117,6 @@ class TSkinManage : public SkinManagerLink {
   TSkinManage* FParent = nullptr;
 
  private:
-  static LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   void FreeEntry(TWinSkinForm* entry);
   void VisitMDIChildren(bool max);
   void RemoveEntry(TWinSkinForm* entry);
@@ -132,8 +127,7 @@ class TSkinManage : public SkinManagerLink {
   std::shared_ptr<std::vector<TSkinData*>> FSkinDatas;
   std::shared_ptr<std::vector<TSkinThread>> FThreads;
   std::vector<TSkinManage*> FSubManagers;
-  HWND timer_window_ = nullptr;
-  int interval_ = 100;
+  std::unique_ptr<TTimer> FTimer;
   bool adding_ = false;
   bool main_menu_flag_ = true;
   bool hook_installed_ = false;
@@ -152,7 +146,7 @@ const WideString& PropName();
 UINT RM_GetObjectInstance();
 HINSTANCE myinstance();
 ATOM ControlAtom();
-// The framework control bound to a window through the control atom property.
+// The framework control that owns a window, as the framework itself records it.
 TComponent* FindControlx(HWND wnd);
 WideString GetWindowClassname(HWND wnd);
 
