@@ -5,7 +5,7 @@
 // and, when KOVA_SETUP_CHECK_HANDLE names a handle value of the starting process,
 //   handle <value>: inherited | not inherited
 // The log is written under a temporary name and renamed, so a reader never sees half
-// of it.
+// of it. Every start also appends one line to "Setup.runs", so a caller can count starts.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -59,6 +59,20 @@ bool WriteWhole(const std::wstring& path, const std::string& bytes) {
   return ok;
 }
 
+bool AppendLine(const std::wstring& path, const std::string& line) {
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return false;
+  }
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+      written == line.size();
+  CloseHandle(file);
+  return ok;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -75,6 +89,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   log += HandleLine();
 
   const std::wstring directory = module.substr(0, module.rfind(L'\\') + 1);
+  if (!AppendLine(directory + L"Setup.runs", "started\n")) {
+    return 1;
+  }
   const std::wstring final_path = directory + L"Setup.log";
   const std::wstring temporary_path = directory + L"Setup.log.tmp";
   if (!WriteWhole(temporary_path, log) ||

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "forms/kovactrl/register.h"
 #include "frame/form_manager_win.h"
 #include "i18n/translate.h"
 #include "launch/launch.h"
@@ -69,6 +70,9 @@ ComponentDescription CaptionDescription(std::u16string_view close_left,
          {"Font.Name", u"Verdana"},
          {"Font.Height", u"-12"},
          {"Font.Color", u"clWhite"}}}}};
+  if (close_left.empty()) {
+    return caption;
+  }
   if (!minimize_left.empty()) {
     ComponentDescription minimize{"TKOVAButton", "btnMinimize", button_properties};
     minimize.properties.emplace_back("Left", minimize_left);
@@ -103,8 +107,8 @@ std::vector<std::pair<std::string_view, std::u16string_view>> PushButtonProperti
           {"TextColorNormal", u"clWhite"}};
 }
 
-TKovaDialog::TKovaDialog(TComponent* owner, CMsg& manager, bool with_minimize)
-    : TForm(owner), manager_(manager), with_minimize_(with_minimize) {}
+TKovaDialog::TKovaDialog(TComponent* owner, CMsg& manager, CaptionButtons caption_buttons)
+    : TForm(owner), manager_(manager), caption_buttons_(caption_buttons) {}
 
 TKovaDialog::~TKovaDialog() {
   if (Application().Handle() == (HandleAllocated() ? WindowHandle() : nullptr)) {
@@ -118,6 +122,8 @@ TKovaDialog::~TKovaDialog() {
 }
 
 void TKovaDialog::LoadDescription(const ComponentDescription& description) {
+  RegisterKOVACtrlClasses();
+  RegisterComponentClass<THTMLabel>();
   LoadForm(*this, description);
   translator_ = manager_.GetTranslator();
   resources_ = manager_.GetResourceModule();
@@ -130,8 +136,10 @@ void TKovaDialog::LoadDescription(const ComponentDescription& description) {
   skin_->SetMenuUpdate(true);
   skin_->SetMenuMerge(false);
 
-  Find<TKOVAButton>(u"btnClose").OnClick = [this](TObject*) { btnCloseClick(); };
-  if (with_minimize_) {
+  if (caption_buttons_ != CaptionButtons::kNone) {
+    Find<TKOVAButton>(u"btnClose").OnClick = [this](TObject*) { btnCloseClick(); };
+  }
+  if (caption_buttons_ == CaptionButtons::kCloseAndMinimize) {
     Find<TKOVAButton>(u"btnMinimize").OnClick = [this](TObject*) { btnMinimizeClick(); };
   }
   Find<TTimer>(u"Timer1").SetOnTimer([this](TObject*) { Timer1Timer(); });
@@ -148,7 +156,8 @@ void TKovaDialog::CreateParams(TCreateParams& params) {
   TForm::CreateParams(params);
   // The system menu (and minimise box) let the task bar button restore, minimise and
   // close the borderless window; compositing keeps the drawn frame free of flicker.
-  params.style |= WS_SYSMENU | (with_minimize_ ? WS_MINIMIZEBOX : 0);
+  params.style |=
+      WS_SYSMENU | (caption_buttons_ == CaptionButtons::kCloseAndMinimize ? WS_MINIMIZEBOX : 0);
   params.ex_style |= WS_EX_COMPOSITED;
 }
 
@@ -190,10 +199,12 @@ void TKovaDialog::LoadButtonImages(std::initializer_list<const char16_t*> push_b
                resource_id::kButtonDisabled},
               resources_);
   }
-  FillStrip(Find<TKOVAButton>(u"btnClose"),
-            {resource_id::kCloseNormal, resource_id::kCloseHover, resource_id::kClosePressed},
-            resources_);
-  if (with_minimize_) {
+  if (caption_buttons_ != CaptionButtons::kNone) {
+    FillStrip(Find<TKOVAButton>(u"btnClose"),
+              {resource_id::kCloseNormal, resource_id::kCloseHover, resource_id::kClosePressed},
+              resources_);
+  }
+  if (caption_buttons_ == CaptionButtons::kCloseAndMinimize) {
     FillStrip(
         Find<TKOVAButton>(u"btnMinimize"),
         {resource_id::kMinimizeNormal, resource_id::kMinimizeHover, resource_id::kMinimizePressed},

@@ -29,10 +29,13 @@ inline constexpr int kRevealDelayMs = 500;
 inline constexpr UINT kRevealFlashCount = 10;
 inline constexpr DWORD kRevealFlashTimeoutMs = 300;
 
+// The buttons a dialog's title bar carries.
+enum class CaptionButtons { kNone, kClose, kCloseAndMinimize };
+
 // The title bar of a dialog, as a description: pnlCaption with its background image,
-// title and buttons at the given left positions (btnMinimize only when a position is
-// given: the dialog can be minimised).
-ComponentDescription CaptionDescription(std::u16string_view close_left,
+// title and buttons at the given left positions (btnClose only when a position is
+// given; btnMinimize only when one is given too: the dialog can be minimised).
+ComponentDescription CaptionDescription(std::u16string_view close_left = {},
                                         std::u16string_view minimize_left = {});
 
 // The non-visual members every dialog carries: wndBorder and Timer1.
@@ -58,7 +61,7 @@ class TKovaDialog : public TForm {
   void btnMinimizeClick();
 
  protected:
-  TKovaDialog(TComponent* owner, CMsg& manager, bool with_minimize);
+  TKovaDialog(TComponent* owner, CMsg& manager, CaptionButtons caption_buttons);
 
   // Steps 1-4: the form from its description, translated, window styles.
   void LoadDescription(const ComponentDescription& description);
@@ -92,7 +95,7 @@ class TKovaDialog : public TForm {
   CMsg& manager_;
   const CTranslate* translator_ = nullptr;
   HMODULE resources_ = nullptr;
-  bool with_minimize_ = false;
+  CaptionButtons caption_buttons_;
   TSkinData* skin_ = nullptr;
   TKOVABorder* border_ = nullptr;
   TPanel* caption_ = nullptr;

@@ -1,6 +1,5 @@
 #include "dialogs/uninstall_form_win.h"
 
-#include "forms/kovactrl/register.h"
 #include "launch/launch.h"
 
 namespace kova {
@@ -90,16 +89,10 @@ class UninstallDialog final : public IModalDialog {
   TUninstallForm form_;
 };
 
-void RegisterDialogClasses() {
-  RegisterKOVACtrlClasses();
-  RegisterComponentClass<THTMLabel>();
-}
-
 }  // namespace
 
 TUninstallForm::TUninstallForm(TComponent* owner, CMsg& manager)
-    : TKovaDialog(owner, manager, /*with_minimize=*/true) {
-  RegisterDialogClasses();
+    : TKovaDialog(owner, manager, CaptionButtons::kCloseAndMinimize) {
   LoadDescription(UninstallFormDescription());
 
   SetTitle(u"Desinstalación de %s");

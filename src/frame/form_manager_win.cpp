@@ -3,6 +3,7 @@
 #include "config/module_directory_win.h"
 #include "config/setup_registry_win.h"
 #include "config/sibling_libraries_win.h"
+#include "dialogs/firewall_prompt_win.h"
 #include "frame/trace_win.h"
 
 namespace kova {
@@ -88,6 +89,11 @@ std::int32_t CMsg::ShowForm(std::uint32_t form_id) {
   current_dialog_.reset();
   current_dialog_ = factory(*this);
   return current_dialog_ ? 0 : 1;
+}
+
+void CMsg::ShowFirewallPrompt(TComponent* owner) {
+  const auto prompt = std::make_unique<TFirewallActivateForm>(owner, *this);
+  prompt->ShowModal();
 }
 
 }  // namespace kova

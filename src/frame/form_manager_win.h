@@ -19,6 +19,8 @@ namespace kova {
 // The endpoint of the product's service on the IPC connection.
 inline constexpr char16_t kServiceEndpoint[] = u"TREMMSrvcPpal";
 
+class TComponent;
+
 class CMsg {
  public:
   // Loads the dictionary, the product name, the resource library and the interface
@@ -32,6 +34,10 @@ class CMsg {
   // Refreshes the IPC connection, then creates the dialog of `form_id` as the current
   // dialog (destroying the one before). 0 when a dialog was created, 1 otherwise.
   std::int32_t ShowForm(std::uint32_t form_id);
+
+  // Runs the firewall activation prompt modally with the given owner (or none) and
+  // destroys it when it has closed; it never becomes the current dialog.
+  void ShowFirewallPrompt(TComponent* owner);
 
   IModalDialog* GetCurrentDialog() const { return current_dialog_.get(); }
   CTranslate* GetTranslator() const { return translator_.get(); }

@@ -17,16 +17,13 @@
 
 #include "config/sibling_interfaces.h"
 #include "config/unique_module_win.h"
-#include "forms/graphics/dib_bitmap.h"
-#include "forms/win/handles_win.h"
-#include "screenshot_win.h"
+#include "dialog_user_win.h"
 #include "../frame/test_installation_win.h"
 
 namespace kova::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 constexpr wchar_t kEnglishTitle[] = L"Uninstall KOVA Internet Security";
 constexpr wchar_t kSpanishTitle[] = L"Desinstalación de KOVA Internet Security";
@@ -56,168 +53,13 @@ class HostLibrary {
   UniqueModule module_;
 };
 
-// Steps played by a thread timer while the modal loop runs; each step runs once, in
-// order, and answers whether it is done (a step may wait for its moment).
-class UserScript {
- public:
-  using Step = std::function<bool(Clock::duration since_start)>;
-  explicit UserScript(std::vector<Step> steps) : steps_(std::move(steps)) {
-    current_ = this;
-    start_ = Clock::now();
-    timer_ = SetTimer(nullptr, 0, 20, &UserScript::Tick);
-  }
-  ~UserScript() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  bool Finished() const { return next_ == steps_.size(); }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    UserScript* script = current_;
-    if (script == nullptr || script->running_ || script->Finished()) {
-      return;
-    }
-    // A step may pump messages (a click); never re-enter.
-    script->running_ = true;
-    if (script->steps_[script->next_](Clock::now() - script->start_)) {
-      ++script->next_;
-    }
-    script->running_ = false;
-  }
-
-  static inline UserScript* current_ = nullptr;
-  std::vector<Step> steps_;
-  size_t next_ = 0;
-  bool running_ = false;
-  Clock::time_point start_;
-  UINT_PTR timer_ = 0;
-};
-
 HWND FindWizard(const wchar_t* title = kEnglishTitle) {
   return FindWindowW(nullptr, title);
 }
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[128] = {};
-  GetClassNameW(window, name, 128);
-  return name;
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
-std::vector<HWND> Children(HWND parent, const std::wstring& class_name) {
-  struct Search {
-    std::wstring class_name;
-    std::vector<HWND> found;
-  } search{class_name, {}};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (ClassOf(window) == s->class_name) {
-          s->found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND ChildWithText(HWND parent, const std::wstring& class_name, const std::wstring& text) {
-  for (HWND window : Children(parent, class_name)) {
-    if (TextOf(window) == text) {
-      return window;
-    }
-  }
-  return nullptr;
-}
-
-// The control's rectangle in its parent's client coordinates.
-RECT PlaceInParent(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-void ClickWindow(HWND window) {
-  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-}
-
-void PressKeys(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    inputs.push_back(input);
-  }
-  for (auto it = keys.end(); it != keys.begin();) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = *--it;
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(input);
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-bool SaveWindowShot(HWND window, const fs::path& file) {
-  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  TDibBitmap shot(rect.right - rect.left, rect.bottom - rect.top);
-  ScopedGetDC screen(nullptr);
-  BitBlt(shot.Canvas().Handle(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen.Get(),
-         rect.left, rect.top, SRCCOPY);
-  fs::create_directories(file.parent_path());
-  return SavePng(shot, file);
-}
-
-BYTE WindowAlpha(HWND window) {
-  if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) {
-    return 255;
-  }
-  BYTE alpha = 255;
-  DWORD flags = 0;
-  if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) {
-    return 255;
-  }
-  return alpha;
-}
-
 // Waits for the wizard to be revealed, then runs the action once.
 UserScript::Step WhenShown(std::function<void(HWND)> action, const wchar_t* title = kEnglishTitle) {
-  return [action, title](Clock::duration) {
-    HWND wizard = FindWizard(title);
-    if (wizard == nullptr || !IsWindowVisible(wizard) || WindowAlpha(wizard) != 255) {
-      return false;
-    }
-    action(wizard);
-    return true;
-  };
-}
-
-UserScript::Step After(std::chrono::milliseconds delay, std::function<void()> action) {
-  return [delay, action](Clock::duration since_start) {
-    if (since_start < delay) {
-      return false;
-    }
-    action();
-    return true;
-  };
-}
-
-void PressNamedButton(HWND wizard, const wchar_t* text) {
-  HWND button = ChildWithText(wizard, L"TKOVAButton", text);
-  ASSERT_NE(button, nullptr) << "no button " << ::testing::PrintToString(std::wstring(text));
-  ClickWindow(button);
+  return kova::testing::WhenShown(title, std::move(action));
 }
 
 // The title-bar buttons: 24 x 15, close at the right end, minimise left of it.
@@ -245,6 +87,8 @@ class WizardInstallation : public ::testing::Test {
   }
 
   fs::path SetupLog() const { return installation_.Directory() / "Setup.log"; }
+  // One line per start of the setup program.
+  fs::path SetupRuns() const { return installation_.Directory() / "Setup.runs"; }
 
   ScopedSetupKey key_;
   TestInstallation installation_;
@@ -551,13 +395,20 @@ class WizardLaunchTest : public WizardInstallation,
 TEST_P(WizardLaunchTest, StartsTheSetupProgramOnlyOnNextWithTheHostsLastArgument) {
   const LaunchCase& c = GetParam();
   fs::remove(SetupLog());
+  fs::remove(SetupRuns());
   ASSERT_EQ(RunChild(), 0u);
   const std::vector<std::string> lines =
       SetupLogLines(c.launches ? std::chrono::seconds(15) : std::chrono::seconds(2));
   if (!c.launches) {
     EXPECT_THAT(lines, ::testing::IsEmpty());
+    EXPECT_FALSE(fs::exists(SetupRuns()));
     return;
   }
+  // The wizard has closed; a second start would have begun before it did.
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  std::ifstream runs(SetupRuns());
+  const std::string all_runs{std::istreambuf_iterator<char>(runs), {}};
+  EXPECT_EQ(all_runs, "started\n") << "the setup program must start exactly once";
   const std::string setup =
       fs::path(installation_.Directory() / "Setup.exe").make_preferred().string();
   std::vector<std::string> expected = {"argument 0: " + setup, "argument 1: " + setup};

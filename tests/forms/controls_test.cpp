@@ -120,6 +120,28 @@ TEST(ControlWindowTest, WindowCarriesItsControl) {
   EXPECT_EQ(GetPropW(window, AsWin(ControlPropertyName())), static_cast<TControl*>(panel));
 }
 
+TEST(ControlWindowTest, ClickedRadioButtonSelectsItselfAndReleasesItsSibling) {
+  TForm form(nullptr);
+  auto* first = new TRadioButton(&form);
+  auto* second = new TRadioButton(&form);
+  first->SetParent(&form);
+  second->SetParent(&form);
+  first->SetChecked(true);
+  int second_clicks = 0;
+  second->OnClick = [&](TObject*) { ++second_clicks; };
+
+  // What a mouse click on the button sends to it.
+  SendMessageW(second->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(second->Checked());
+  EXPECT_FALSE(first->Checked());
+  EXPECT_EQ(second_clicks, 1);
+
+  // Clicking the selected button again changes nothing and reports the click once.
+  SendMessageW(second->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(second->Checked());
+  EXPECT_EQ(second_clicks, 2);
+}
+
 TEST(ControlWindowTest, ReplacedMessageMethodSeesNotifications) {
   TForm form(nullptr);
   auto* button = new TButton(&form);

@@ -72,6 +72,8 @@ class TRadioButton : public TButtonControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // A click on the button selects it, as for an automatic radio button.
+  void CommandNotify(WORD code) override;
 };
 
 class TEdit : public TWinControl {

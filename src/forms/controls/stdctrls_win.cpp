@@ -135,6 +135,14 @@ void TRadioButton::CreateParams(TCreateParams& params) {
   params.style |= BS_RADIOBUTTON;
 }
 
+void TRadioButton::CommandNotify(WORD code) {
+  if (code == BN_CLICKED && !Checked()) {
+    SetChecked(true);  // unchecks the siblings and runs OnClick
+    return;
+  }
+  TButtonControl::CommandNotify(code);
+}
+
 void TRadioButton::SetChecked(bool checked) {
   if (checked && Parent() != nullptr) {
     for (int i = 0; i < Parent()->ControlCount(); ++i) {

@@ -1,0 +1,134 @@
+#include "dialog_user_win.h"
+
+#include <gtest/gtest.h>
+
+#include "forms/graphics/dib_bitmap.h"
+#include "forms/win/handles_win.h"
+#include "screenshot_win.h"
+
+namespace kova::testing {
+
+namespace fs = std::filesystem;
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[128] = {};
+  GetClassNameW(window, name, 128);
+  return name;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+std::vector<HWND> Children(HWND parent, const std::wstring& class_name) {
+  struct Search {
+    std::wstring class_name;
+    std::vector<HWND> found;
+  } search{class_name, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (ClassOf(window) == s->class_name) {
+          s->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND ChildWithText(HWND parent, const std::wstring& class_name, const std::wstring& text) {
+  for (HWND window : Children(parent, class_name)) {
+    if (TextOf(window) == text) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+// The control's rectangle in its parent's client coordinates.
+RECT PlaceInParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void ClickWindow(HWND window) {
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    inputs.push_back(input);
+  }
+  for (auto it = keys.end(); it != keys.begin();) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *--it;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool SaveWindowShot(HWND window, const fs::path& file) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  TDibBitmap shot(rect.right - rect.left, rect.bottom - rect.top);
+  ScopedGetDC screen(nullptr);
+  BitBlt(shot.Canvas().Handle(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen.Get(),
+         rect.left, rect.top, SRCCOPY);
+  fs::create_directories(file.parent_path());
+  return SavePng(shot, file);
+}
+
+BYTE WindowAlpha(HWND window) {
+  if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) {
+    return 255;
+  }
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) {
+    return 255;
+  }
+  return alpha;
+}
+
+UserScript::Step WhenShown(const wchar_t* title, std::function<void(HWND)> action) {
+  return [action, title](Clock::duration) {
+    HWND dialog = FindWindowW(nullptr, title);
+    if (dialog == nullptr || !IsWindowVisible(dialog) || WindowAlpha(dialog) != 255) {
+      return false;
+    }
+    action(dialog);
+    return true;
+  };
+}
+
+UserScript::Step After(std::chrono::milliseconds delay, std::function<void()> action) {
+  return [delay, action](Clock::duration since_start) {
+    if (since_start < delay) {
+      return false;
+    }
+    action();
+    return true;
+  };
+}
+
+void PressNamedButton(HWND dialog, const wchar_t* text) {
+  HWND button = ChildWithText(dialog, L"TKOVAButton", text);
+  ASSERT_NE(button, nullptr) << "no button " << ::testing::PrintToString(std::wstring(text));
+  ClickWindow(button);
+}
+
+}  // namespace kova::testing
