@@ -18,7 +18,7 @@ add_custom_target(sample_install ALL
     -P ${PROJECT_SOURCE_DIR}/cmake/lay-out-sample.cmake
   COMMENT "Laying out the sample installation in ${KOVA_SAMPLE_INSTALL}"
   VERBATIM)
-foreach(module KOVAMsg kova-host Setup KOVAUtils TREMLang drTXml DORFiles KOVAResources
+foreach(module KOVAMsg kova-host kova-demo-user Setup KOVAUtils TREMLang drTXml DORFiles KOVAResources
                kova-dict-lang kova-skin-sample)
   if(TARGET ${module})
     add_dependencies(sample_install ${module})

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Builds the Windows modules, lays out the sample installation, registers it in the
-# private Wine prefix and runs kova-host.exe against it with tracing on.
-#   scripts/demo.sh [kova-host options, default: --steps=init,show:5,uninit]
-# (show:3 opens the uninstall wizard, which waits for someone to answer it.)
+# private Wine prefix and plays the product's main road under Wine and Xvfb:
+#   1. kova-host.exe with a three-argument host command line shows the uninstall wizard
+#      (KOVA_ShowForm(3)); it is saved as a screenshot and Next is pressed with a real
+#      mouse click through the X server; the command line Setup.exe received is printed;
+#   2. the same wizard in a Spanish installation without a dictionary (source texts);
+#   3. the firewall prompt, accepted, with the calls the firewall component received.
+# Screenshots go to build/demo/.
+#   scripts/demo.sh                    the whole road
+#   scripts/demo.sh HOST-OPTIONS...    only kova-host.exe with those options, e.g.
+#                                      --steps=init,show:5,uninit --context=refuse
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -17,16 +24,69 @@ trap cleanup EXIT
 eval "$("$root/scripts/wine-session.sh" env)"
 
 install_dir=$root/build/win64/install
+shots=$root/build/demo
+mkdir -p "$shots"
 windows_dir="Z:$(echo "$install_dir" | tr / '\\')\\"
 key='HKLM\SOFTWARE\Orvane Software\Setup'
-wine reg add "$key" /v Path /t REG_SZ /d "$windows_dir" /f </dev/null >/dev/null 2>&1
-wine reg add "$key" /v Language /t REG_SZ /d English /f </dev/null >/dev/null 2>&1
+register() {
+  wine reg add "$key" /v Path /t REG_SZ /d "$windows_dir" /f </dev/null >/dev/null 2>&1
+  wine reg add "$key" /v Language /t REG_SZ /d "$1" /f </dev/null >/dev/null 2>&1
+}
+windows_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
+# Wine's helper processes would keep a pipe to this script open: output goes to files.
+show() { tr -d '\r' <"$1"; }
+starts() { if [ -f Setup.runs ]; then wc -l <Setup.runs; else echo 0; fi; }
 
+register English
 echo "== sample installation: $install_dir (registered as $windows_dir, English)"
-options=${*:---steps=init,show:5,uninit}
 cd "$install_dir"
-# The host's output goes through a file: Wine's helper processes would otherwise keep
-# a pipe to this script open.
-KOVA_TRACE=1 KOVA_HOST_OPTIONS="$options" wine ./kova-host.exe </dev/null >"$root/build/demo.log" 2>&1 || status=$?
-tr -d '\r' <"$root/build/demo.log"
-exit "${status:-0}"
+
+if [ $# -gt 0 ]; then
+  KOVA_TRACE=1 KOVA_HOST_OPTIONS="$*" wine ./kova-host.exe </dev/null >"$shots/host.log" 2>&1 || status=$?
+  show "$shots/host.log"
+  exit "${status:-0}"
+fi
+
+# Runs the host with show:3 and the given host arguments, saves the wizard titled $1 to
+# $2 and clicks the control that shows $3.
+wizard_round() {
+  local title=$1 shot=$2 button=$3
+  shift 3
+  xdotool mousemove 0 0  # nothing hovered in the screenshot
+  KOVA_TRACE=1 KOVA_HOST_OPTIONS="--steps=init,show:3,uninit" \
+    wine ./kova-host.exe "$@" </dev/null >"$shots/host.log" 2>&1 &
+  local host=$!
+  wine ./kova-demo-user.exe shot "$title" "$(windows_path "$shot")" "$button" \
+    </dev/null >"$shots/user.log" 2>&1 || { show "$shots/user.log"; kill "$host"; exit 1; }
+  local x y
+  read -r _ x y < <(tr -d '\r' <"$shots/user.log" | grep '^click ')
+  echo "-- saved $shot; clicking \"$button\" at ($x, $y) through the X server"
+  xdotool mousemove "$x" "$y" sleep 0.3 click 1
+  wait "$host" || { show "$shots/host.log"; exit 1; }
+  show "$shots/host.log"
+}
+
+echo
+echo "== 1. uninstall wizard, English; host command line: kova-host.exe /x \"KOVA demo\""
+rm -f Setup.log Setup.runs
+wizard_round "Uninstall KOVA Internet Security" "$shots/uninstall-wizard.png" Next /x "KOVA demo"
+for _ in $(seq 100); do [ -f Setup.log ] && break; sleep 0.1; done
+echo "-- Setup.exe was started $(starts) time(s) and received:"
+show Setup.log | grep -v '^module: '
+
+echo
+echo "== 2. uninstall wizard, Spanish installation without a dictionary"
+register Spanish
+rm -f Setup.log Setup.runs
+wizard_round "Desinstalación de KOVA Internet Security" "$shots/uninstall-wizard-es.png" Cancelar \
+  /x "KOVA demo"
+echo "-- Cancel: Setup.exe was started $(starts) time(s)"
+
+echo
+echo "== 3. firewall prompt, accepted with its default choice"
+register English
+wine ./kova-demo-user.exe firewall "$(windows_path "$shots/firewall-prompt.png")" \
+  </dev/null >"$shots/user.log" 2>&1 || { show "$shots/user.log"; exit 1; }
+show "$shots/user.log"
+echo
+echo "screenshots: $shots"

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "forms/graphics/dib_bitmap.h"
-#include "forms/win/handles_win.h"
 #include "screenshot_win.h"
 
 namespace kova::testing {
@@ -78,30 +76,6 @@ void PressKeys(std::initializer_list<WORD> keys) {
     inputs.push_back(input);
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-bool SaveWindowShot(HWND window, const fs::path& file) {
-  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  TDibBitmap shot(rect.right - rect.left, rect.bottom - rect.top);
-  ScopedGetDC screen(nullptr);
-  BitBlt(shot.Canvas().Handle(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen.Get(),
-         rect.left, rect.top, SRCCOPY);
-  fs::create_directories(file.parent_path());
-  return SavePng(shot, file);
-}
-
-BYTE WindowAlpha(HWND window) {
-  if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) {
-    return 255;
-  }
-  BYTE alpha = 255;
-  DWORD flags = 0;
-  if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) {
-    return 255;
-  }
-  return alpha;
 }
 
 UserScript::Step WhenShown(const wchar_t* title, std::function<void(HWND)> action) {

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "screenshot_win.h"
+
 namespace kova::testing {
 
 using Clock = std::chrono::steady_clock;
@@ -65,10 +67,6 @@ RECT PlaceInParent(HWND window);
 void ClickWindow(HWND window);
 // Presses the keys in order and releases them in reverse, as real input.
 void PressKeys(std::initializer_list<WORD> keys);
-// Saves what the screen shows of the window as PNG.
-bool SaveWindowShot(HWND window, const std::filesystem::path& file);
-// The layered window's alpha; 255 for a window that is not layered.
-BYTE WindowAlpha(HWND window);
 
 // Waits until the top-level window with that title is shown and opaque, then runs the
 // action once on it.

@@ -27,13 +27,32 @@ bool SavePng(const TDibBitmap& bitmap, const std::filesystem::path& file) {
                                  pixels.Stride(), nullptr) != 0;
 }
 
-bool SaveFormScreenshot(TForm& form, const std::filesystem::path& file) {
-  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  TDibBitmap shot(form.Width(), form.Height());
+bool SaveWindowShot(HWND window, const std::filesystem::path& file) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  TDibBitmap shot(rect.right - rect.left, rect.bottom - rect.top);
   ScopedGetDC screen(nullptr);
-  BitBlt(shot.Canvas().Handle(), 0, 0, form.Width(), form.Height(), screen.Get(), form.Left(),
-         form.Top(), SRCCOPY);
+  BitBlt(shot.Canvas().Handle(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen.Get(),
+         rect.left, rect.top, SRCCOPY);
+  std::filesystem::create_directories(file.parent_path());
   return SavePng(shot, file);
+}
+
+BYTE WindowAlpha(HWND window) {
+  if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) {
+    return 255;
+  }
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) {
+    return 255;
+  }
+  return alpha;
+}
+
+bool SaveFormScreenshot(TForm& form, const std::filesystem::path& file) {
+  return SaveWindowShot(form.Handle(), file);
 }
 
 }  // namespace kova::testing
