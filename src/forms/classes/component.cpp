@@ -159,6 +159,8 @@ void TComponent::EndLoading() {
 
 void TComponent::Notification(TComponent*, TOperation) {}
 
+void TComponent::DefineProperties(TFiler&) {}
+
 void TComponent::DestroyComponents() {
   while (!components_.empty()) {
     TComponent* last = components_.back();

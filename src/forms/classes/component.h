@@ -13,6 +13,7 @@
 namespace kova {
 
 class TComponent;
+class TFiler;
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 
@@ -64,6 +65,10 @@ class TComponent : public TPersistent {
   // Bracket the application of a stored description; EndLoading calls Loaded.
   void BeginLoading() { loading_ = true; }
   void EndLoading();
+
+  // Names the stored properties that are not published, with their reader and writer
+  // (filer.h). The base class has none.
+  virtual void DefineProperties(TFiler& filer);
 
  protected:
   // Called on the owner when a component is inserted or removed, and on every component

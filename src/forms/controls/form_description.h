@@ -9,8 +9,9 @@
 // Values: strings as they are; integers in decimal or "$hex"; True/False; colour names
 // (clWhite...); enumerations by value name; sets as "[a,b]"; object properties by the
 // name of another component of the form; events ("OnClick") by a handler name looked up
-// in the form's handler table. A "TPage" entry under a TNotebook adds a page named by
-// its name, holding the entry's children.
+// in the form's handler table; a component's stored binary property (DefineProperties)
+// as hexadecimal text, "{0A1B...}". A "TPage" entry under a TNotebook adds a page named
+// by its name, holding the entry's children.
 #pragma once
 
 #include <any>

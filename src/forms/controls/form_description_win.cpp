@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 
+#include "forms/classes/filer.h"
 #include "forms/classes/typinfo.h"
 #include "forms/controls/extctrls.h"
 #include "forms/controls/stdctrls.h"
@@ -205,6 +206,17 @@ class Loader {
     }
     const PropertyInfo* info = target != nullptr ? FindPropInfo(*target, name) : nullptr;
     if (info == nullptr) {
+      // A stored binary property, given as hexadecimal text.
+      auto* component = dynamic_cast<TComponent*>(target);
+      if (component != nullptr && DefinesBinaryProperty(*component, name)) {
+        try {
+          ReadBinaryProperty(*component, name, HexToBinary(value));
+        } catch (const EStreamError& error) {
+          throw EFrameworkError("bad value for " + std::string(owner_name) + "." +
+                                std::string(path) + ": " + error.what());
+        }
+        return;
+      }
       throw EFrameworkError(std::string(owner_name) + " has no property " + std::string(path));
     }
     bool ok = false;

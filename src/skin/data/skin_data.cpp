@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "forms/classes/filer.h"
 #include "skin/data/quick_ini.h"
 #include "skin/data/skin_class_map.h"
 #include "skin/data/skin_reader.h"
@@ -162,10 +163,48 @@ bool TSkinData::LoadSkin() {
 }
 
 void TSkinData::ReadData(TStream& stream) {
-  ReadSkinStream(stream, skin_data_);
-  if (!designing_ && skin_data_.Size() > 0) {
-    LoadSkin();
+  TakeStoredSkin(stream, false);
+}
+
+void TSkinData::TakeStoredSkin(TStream& stream, bool exact) {
+  const int64_t available = stream.Size() - stream.Position();
+  if (available < 4) {
+    throw EStreamError("SkinStream: " + std::to_string(available) +
+                       " bytes are too few to hold the skin's length");
   }
+  const int32_t size = stream.ReadInt32();
+  const int64_t follow = available - 4;
+  const int64_t expected = std::max<int32_t>(size, 0);
+  if (expected > follow) {
+    throw EStreamError("SkinStream: the stored skin is " + std::to_string(size) +
+                       " bytes long, but only " + std::to_string(follow) + " bytes follow");
+  }
+  if (exact && expected < follow) {
+    throw EStreamError("SkinStream: " + std::to_string(follow - expected) +
+                       " bytes follow the stored skin of " + std::to_string(expected) + " bytes");
+  }
+  // Only a whole skin replaces the one held.
+  TMemoryStream bytes;
+  if (expected > 0) {
+    bytes.CopyFrom(stream, expected);
+  }
+  std::swap(skin_data_, bytes);
+  skin_data_.SetPosition(0);
+  if (!designing_ && skin_data_.Size() > 0) {
+    try {
+      LoadSkin();
+    } catch (...) {
+      std::swap(skin_data_, bytes);  // keep the file that goes with the model
+      throw;
+    }
+  }
+}
+
+void TSkinData::DefineProperties(TFiler& filer) {
+  TComponent::DefineProperties(filer);
+  filer.DefineBinaryProperty(
+      "SkinStream", [this](TStream& stream) { TakeStoredSkin(stream, true); },
+      [this](TStream& stream) { WriteData(stream); }, skin_data_.Size() > 0);
 }
 
 void TSkinData::WriteData(TStream& stream) const {

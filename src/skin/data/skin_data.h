@@ -76,9 +76,13 @@ class TSkinData : public TComponent {
   void LoadFromStream(TStream& stream);
   void LoadFromCollection(const TSkinStore& store, int index);
   bool LoadSkin();
-  // The "SkinStream" property: a 32-bit length, then the skin file's bytes.
+  // The "SkinStream" property: a 32-bit length, then the skin file's bytes. ReadData
+  // raises EStreamError, leaving the component as it was, when fewer bytes follow than
+  // the length says.
   void ReadData(TStream& stream);
   void WriteData(TStream& stream) const;
+  // Stores "SkinStream" while the component holds a skin file.
+  void DefineProperties(TFiler& filer) override;
   void LoadFromIni(const std::string& ini_name);
   // Loads an image of the skin being read; anything but a ".bmp" entry empties it.
   void Readbmp(TBitmap& bitmap, std::string_view file_name) const;
@@ -210,6 +214,9 @@ class TSkinData : public TComponent {
   void ReadMenuBar(std::unique_ptr<TDataSkinObject>& object, const char* section);
   void ReadTrack(std::unique_ptr<TDataSkinObject>& object, const char* name);
   void BeginLoad() { loading_ = true; }
+  // Takes a stored skin from `stream` once it is known to be whole; `exact` also refuses
+  // bytes after it.
+  void TakeStoredSkin(TStream& stream, bool exact);
   void ShowHint(int left, int top, const WideString& text);  // platform part
   void DestroyHint();                                        // platform part
   void TakeAppIcon();                                        // platform part
