@@ -85,8 +85,6 @@ ComponentDescription FirewallPromptDescription() {
                              {"ClientHeight", u"320"},
                              {"Color", u"$00484849"},
                              {"Position", u"poScreenCenter"},
-                             {"AlphaBlend", u"True"},
-                             {"AlphaBlendValue", u"0"},
                              {"Font.Name", u"Tahoma"},
                              {"Font.Height", u"-11"}},
                             {CaptionDescription(),

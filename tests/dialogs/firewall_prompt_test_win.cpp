@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "dialog_user_win.h"
+#include "dialogs/dialog_frame_win.h"
+#include "import_patch_win.h"
 #include "frame/form_manager_win.h"
 #include "host_context.h"
 #include "../frame/test_installation_win.h"
@@ -82,6 +84,16 @@ TEST_F(FirewallPromptTest, LaidOutTranslatedAndAcceptTurnsTheFirewallOn) {
               WS_SYSMENU);
     EXPECT_NE(GetWindowLongPtrW(prompt, GWL_EXSTYLE) & WS_EX_COMPOSITED, 0);
 
+    // The product skin named by the catalog, loaded from beside the library and active.
+    auto* dialog = dynamic_cast<TKovaDialog*>(FindControl(prompt));
+    ASSERT_NE(dialog, nullptr);
+    const TSkinData& skin = dialog->SkinManager();
+    EXPECT_TRUE(skin.SkinFile().ends_with(u"\\KOVASkin.skn"));
+    EXPECT_FALSE(skin.Empty());
+    EXPECT_TRUE(skin.Active());
+    EXPECT_EQ(skin.SkinFormtype(), TSkinFormType::sfOnlyThisForm);
+    EXPECT_EQ(skin.DisableTag(), 99);
+
     HWND activate = Choice(prompt, L"Turn it on now");
     HWND keep = Choice(prompt, L"Do not turn on the firewall");
     ASSERT_NE(activate, nullptr);
@@ -134,6 +146,35 @@ TEST_F(FirewallPromptTest, AltF4ClosesWithoutCallingTheComponent) {
   })});
   EXPECT_THAT(calls, IsEmpty());
   EXPECT_THAT(log_, Not(Contains(HasSubstr("GetApplicationContext"))));
+}
+
+std::vector<FLASHWINFO> g_flashes;
+BOOL WINAPI RecordFlash(PFLASHWINFO info) {
+  g_flashes.push_back(*info);
+  return TRUE;
+}
+
+TEST_F(FirewallPromptTest, TaskBarButtonFlashesTenTimesHalfASecondAfterCreation) {
+  ScopedImportPatch patch("user32.dll", "FlashWindowEx", reinterpret_cast<void*>(&RecordFlash));
+  ASSERT_TRUE(patch.Patched());
+  g_flashes.clear();
+  HWND shown = nullptr;
+  size_t flashes_at_first_sight = 0;
+  RunPrompt({WhenShown(kEnglishTitle,
+                       [&](HWND prompt) {
+                         shown = prompt;
+                         flashes_at_first_sight = g_flashes.size();
+                       }),
+             After(std::chrono::milliseconds(1500),
+                   [] { PressNamedButton(FindWindowW(nullptr, kEnglishTitle), L"OK"); })});
+  EXPECT_EQ(flashes_at_first_sight, 0u);
+  ASSERT_EQ(g_flashes.size(), 1u);
+  const FLASHWINFO& flash = g_flashes[0];
+  EXPECT_EQ(flash.cbSize, sizeof(FLASHWINFO));
+  EXPECT_EQ(flash.hwnd, shown);
+  EXPECT_EQ(flash.dwFlags, static_cast<DWORD>(FLASHW_TRAY | FLASHW_TIMER));
+  EXPECT_EQ(flash.uCount, 10u);
+  EXPECT_EQ(flash.dwTimeout, 300u);
 }
 
 // The component's failures end in the prompt closing all the same.
