@@ -246,13 +246,13 @@ void WriteSkinStream(TStream& stream, const TMemoryStream& skin_file) {
 }
 
 bool ReadSkinStream(TStream& stream, TMemoryStream& skin_file) {
-  skin_file.Clear();
   const int32_t size = stream.ReadInt32();
+  if (size > stream.Size() - stream.Position()) {
+    throw EStreamError("Stream read error");  // the skin held so far stays
+  }
+  skin_file.Clear();
   if (size < 1) {
     return false;
-  }
-  if (size > stream.Size() - stream.Position()) {
-    throw EStreamError("Stream read error");
   }
   skin_file.CopyFrom(stream, size);
   skin_file.SetPosition(0);

@@ -106,7 +106,8 @@ bool ReadSkinBitmap(const TSkinReader& reader, std::string_view file_name, TBitm
 // that many bytes. A length below 1 stores nothing.
 void WriteSkinStream(TStream& stream, const TMemoryStream& skin_file);
 // Answers false with `skin_file` empty for a length below 1; raises EStreamError when
-// the stream holds fewer bytes than its length says (nothing is allocated for them).
+// the stream holds fewer bytes than its length says (nothing is allocated for them,
+// and `skin_file` keeps what it held).
 bool ReadSkinStream(TStream& stream, TMemoryStream& skin_file);
 
 }  // namespace kova
