@@ -10,12 +10,10 @@
 #include "resources/resource_ids.h"
 #include "resources/resource_images_win.h"
 #include "resources/text_helpers_win.h"
+#include "skin/apply/skin_manage_win.h"
 
 namespace kova {
 namespace {
-
-// The skin leaves alone every control tagged so (the title bar draws itself).
-constexpr int kNoSkinTag = 99;
 
 HMODULE ThisModule() {
   HMODULE self = nullptr;
@@ -86,7 +84,17 @@ ComponentDescription CaptionDescription(std::u16string_view close_left,
 
 std::vector<ComponentDescription> FrameComponentDescriptions() {
   return {{"TKOVABorder", "wndBorder"},
-          {"TTimer", "Timer1", {{"Interval", u"500"}, {"Enabled", u"True"}}}};
+          {"TTimer", "Timer1", {{"Interval", u"500"}, {"Enabled", u"True"}}},
+          // Loaded with the form, so the skin manager learns of it before it is switched
+          // on; the title bar (tag 99) stays out of skinning.
+          {"TSkinData",
+           "SkinManager",
+           {{"Active", u"False"},
+            {"DisableTag", u"99"},
+            {"SkinFormtype", u"sfOnlyThisForm"},
+            {"MenuUpdate", u"True"},
+            {"MenuMerge", u"False"},
+            {"SkinStore", u"(none)"}}}};
 }
 
 std::vector<std::pair<std::string_view, std::u16string_view>> PushButtonProperties(
@@ -124,17 +132,13 @@ TKovaDialog::~TKovaDialog() {
 void TKovaDialog::LoadDescription(const ComponentDescription& description) {
   RegisterKOVACtrlClasses();
   RegisterComponentClass<THTMLabel>();
+  RegisterComponentClass<TSkinData>();
+  UseSkinManager();
   LoadForm(*this, description);
   translator_ = manager_.GetTranslator();
   resources_ = manager_.GetResourceModule();
   border_ = &Find<TKOVABorder>(u"wndBorder");
-
-  skin_ = new TSkinData(this);
-  skin_->SetName(u"SkinManager");
-  skin_->SetDisableTag(kNoSkinTag);
-  skin_->SetSkinFormtype(TSkinFormType::sfOnlyThisForm);
-  skin_->SetMenuUpdate(true);
-  skin_->SetMenuMerge(false);
+  skin_ = &Find<TSkinData>(u"SkinManager");
 
   if (caption_buttons_ != CaptionButtons::kNone) {
     Find<TKOVAButton>(u"btnClose").OnClick = [this](TObject*) { btnCloseClick(); };

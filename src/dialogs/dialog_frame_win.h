@@ -38,7 +38,7 @@ enum class CaptionButtons { kNone, kClose, kCloseAndMinimize };
 ComponentDescription CaptionDescription(std::u16string_view close_left = {},
                                         std::u16string_view minimize_left = {});
 
-// The non-visual members every dialog carries: wndBorder and Timer1.
+// The non-visual members every dialog carries: wndBorder, Timer1 and SkinManager.
 std::vector<ComponentDescription> FrameComponentDescriptions();
 
 // Push button properties shared by every 24-pixel button of the dialogs.

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "frame/form_manager_win.h"
+#include "skin/apply/skin_manage_win.h"
 
 namespace kova {
 namespace {
@@ -48,6 +49,9 @@ std::int32_t __cdecl KOVA_ShowForm(std::int32_t form_id) {
 
 std::int32_t __cdecl KOVA_Uninitialize() {
   kova::CurrentManager().reset();
+  // The dialogs are gone: the skin manager's hooks and timer go now, on the host's
+  // thread, rather than while the library is being unloaded.
+  kova::FreeSkinManager();
   return 1;
 }
 

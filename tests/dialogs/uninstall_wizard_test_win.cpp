@@ -18,6 +18,7 @@
 #include "config/sibling_interfaces.h"
 #include "config/unique_module_win.h"
 #include "dialog_user_win.h"
+#include "skin/apply/skin_messages.h"
 #include "../frame/test_installation_win.h"
 
 namespace kova::testing {
@@ -115,6 +116,8 @@ TEST_F(UninstallWizardTest, ShowFormReturnsOnlyAfterTheWizardClosedAndIsLaidOut)
       EXPECT_EQ(client.bottom, 416);
       EXPECT_EQ(GetWindowLongPtrW(wizard, GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION),
                 WS_SYSMENU | WS_MINIMIZEBOX);
+      // Skinned by the library's skin manager: every skinned window answers 1.
+      EXPECT_EQ(SendMessageW(wizard, kMsgIsSkinned, 0, 0), 1);
 
       const std::vector<HWND> pages = Children(wizard, L"TPage");
       ASSERT_EQ(pages.size(), 1u);

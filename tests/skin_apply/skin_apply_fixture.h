@@ -93,6 +93,7 @@ class SkinApplyTest : public ::testing::Test {
  protected:
   void SetUp() override {
     RegisterTestClasses();
+    UseSkinManager();
     FreeSkinManager();
   }
   void TearDown() override {

@@ -251,6 +251,28 @@ TEST_F(SkinManageTest, SkinDataOfOneFormSkinsItsOwnerWhenLoaded) {
   ASSERT_NE(entry, nullptr);
   EXPECT_EQ(entry->SkinData(), data);
   EXPECT_EQ(entry->Form(), form);
+  // The framework still finds its control behind the subclassed window.
+  EXPECT_EQ(FindControl(form->Handle()), form);
+}
+
+// The dialogs bring only a skin of their own: that skin alone takes their form, and no
+// other window.
+TEST_F(SkinManageTest, FormSkinWithoutAMainFormSkinTakesOnlyItsOwner) {
+  TForm* form = MakeForm();
+  auto* data = new TSkinData(form);
+  data->SetSkinFormtype(TSkinFormType::sfOnlyThisForm);
+  testing::Load(*data, {"[Personality]\nTop=t.bmp\n", {{"t.bmp", testing::Solid(20, 20, 0)}}});
+  data->Loaded();
+  TSkinManage& manager = Manager();
+  EXPECT_EQ(manager.FDefaultData, nullptr);
+
+  EXPECT_TRUE(manager.AddForm(form->Handle()));
+  ASSERT_NE(manager.FindSkinForm(form->Handle()), nullptr);
+  EXPECT_EQ(manager.FindSkinForm(form->Handle())->SkinData(), data);
+
+  TForm* other = MakeForm();
+  EXPECT_FALSE(manager.AddForm(other->Handle()));
+  EXPECT_EQ(manager.FindSkinForm(other->Handle()), nullptr);
 }
 
 TEST_F(SkinManageTest, PopupMenusOfTheScreenAreRecognised) {

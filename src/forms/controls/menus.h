@@ -70,6 +70,8 @@ class TMenu : public TComponent {
   TMenuItem* Items() const { return items_; }
   // The native menu, rebuilt from the items whenever they have changed.
   HMENU Handle();
+  // The native menu as it stands (null before the first Handle()); builds nothing.
+  HMENU CurrentHandle() const { return handle_.Get(); }
   bool DispatchCommand(UINT command);
 
   TNotifyEvent OnChange;

@@ -150,13 +150,15 @@ SkinManagerLink* CurrentLink() {
   return g_manager;
 }
 
-// Registers the manager with the skin data side at start-up.
-const bool g_registered = [] {
-  SetSkinManagerFactory(&CreateLink, &CurrentLink);
-  return true;
-}();
-
 }  // namespace
+
+void UseSkinManager() {
+  static const bool registered = [] {
+    SetSkinManagerFactory(&CreateLink, &CurrentLink);
+    return true;
+  }();
+  (void)registered;
+}
 
 // ---- unit state ----
 
@@ -204,7 +206,6 @@ void FreeSkinManager() {
 // ---- construction ----
 
 TSkinManage::TSkinManage(bool is_sub_manager) {
-  (void)g_registered;
   if (!is_sub_manager) {
     FForms = std::make_shared<std::vector<TWinSkinForm*>>();
     FMenus = std::make_shared<std::vector<std::unique_ptr<TWinSkinPopMenu>>>();
@@ -329,12 +330,14 @@ bool TSkinManage::NestedForm(HWND wnd) const {
 }
 
 bool TSkinManage::OnBeforeSkin(HWND wnd, const WideString& class_name) {
-  if (FDefaultData == nullptr) {
+  // Without a main-form skin, a window whose form brings its own skin is still judged,
+  // by that skin: the dialogs load and switch on a skin of their own and nothing else.
+  TSkinData* judge = FDefaultData != nullptr ? FDefaultData : FindOwnSkindata(wnd);
+  if (judge == nullptr) {
     return false;
   }
   const WideString lower = Lower(class_name);
-  if (!FDefaultData->Options().Has(TSkinOption::xoPreview) &&
-      lower.find(u"preview") != WideString::npos) {
+  if (!judge->Options().Has(TSkinOption::xoPreview) && lower.find(u"preview") != WideString::npos) {
     return false;
   }
   if (class_name == u"#32770" && (Style(wnd) & 0x200)) {
@@ -344,11 +347,11 @@ bool TSkinManage::OnBeforeSkin(HWND wnd, const WideString& class_name) {
     return false;
   }
   bool skin = true;
-  FDefaultData->DoFormSkin(wnd, class_name, skin);
+  judge->DoFormSkin(wnd, class_name, skin);
   return skin;
 }
 
-TSkinData* TSkinManage::FindSkindata(HWND wnd, const WideString& class_name) const {
+TSkinData* TSkinManage::FindOwnSkindata(HWND wnd) const {
   const auto& datas = *FSkinDatas;
   for (auto it = datas.rbegin(); it != datas.rend(); ++it) {
     if ((*it)->SkinFormtype() == TSkinFormType::sfOnlyThisForm) {
@@ -358,6 +361,14 @@ TSkinData* TSkinManage::FindSkindata(HWND wnd, const WideString& class_name) con
       }
     }
   }
+  return nullptr;
+}
+
+TSkinData* TSkinManage::FindSkindata(HWND wnd, const WideString& class_name) const {
+  if (TSkinData* own = FindOwnSkindata(wnd)) {
+    return own;
+  }
+  const auto& datas = *FSkinDatas;
   const WideString lower = Lower(class_name);
   if (lower == u"tmessageform" || lower == u"#32770") {
     for (auto it = datas.rbegin(); it != datas.rend(); ++it) {
@@ -613,8 +624,9 @@ void TSkinManage::FindPopupMenu(HMENU menu) {
   if (menu == nullptr) {
     return;
   }
-  for (TPopupMenu* popup : Screen().PopupMenus()) {
-    if (popup->Handle() == menu) {
+  // Only menus that exist can be opening; asking must not build any.
+  for (const TPopupMenu* popup : Screen().PopupMenus()) {
+    if (popup->CurrentHandle() == menu) {
       FPopupPending = true;
       return;
     }

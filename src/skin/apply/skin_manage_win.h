@@ -50,6 +50,8 @@ class TSkinManage : public SkinManagerLink {
   bool NestedForm(HWND wnd) const;
   bool OnBeforeSkin(HWND wnd, const WideString& class_name);
   TSkinData* FindSkindata(HWND wnd, const WideString& class_name) const;
+  // The last skin data of kind sfOnlyThisForm whose owner is the window's form.
+  TSkinData* FindOwnSkindata(HWND wnd) const;
 
   void AddMenu(HWND wnd);
   bool DeleteMenu(HWND wnd);
@@ -133,6 +135,9 @@ class TSkinManage : public SkinManagerLink {
   bool hook_installed_ = false;
 };
 
+// Makes the skin data components of this module report to this manager (created on
+// first need). Idempotent; a module that skins its windows calls it before loading any.
+void UseSkinManager();
 // The module's manager, or null.
 TSkinManage* SkinManager();
 // Creates the module's manager when there is none (what the first skin data does).

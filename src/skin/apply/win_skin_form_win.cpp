@@ -1,5 +1,9 @@
 #include "skin/apply/win_skin_form_win.h"
 
+#include <cstdint>
+#include <cwchar>
+#include <string>
+
 #include "skin/apply/skin_manage_win.h"
 #include "forms/win/handles_win.h"
 #include "skin/apply/skin_messages.h"
@@ -8,15 +12,26 @@ namespace kova {
 
 namespace {
 
-// The entry of a subclassed window, kept in a window property under the unit's name.
+// The entry of a subclassed window, kept in a window property of this module's own.
+// Not the unit's PropName: that is the name under which the form framework keeps a
+// window's control, and the two would overwrite each other.
+const std::wstring& EntryPropName() {
+  static const std::wstring name = [] {
+    wchar_t text[64];
+    std::swprintf(text, 64, L"KOVASkinForm%.16llX",
+                  static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(myinstance())));
+    return std::wstring(text);
+  }();
+  return name;
+}
 void Bind(HWND wnd, void* object) {
-  SetPropW(wnd, AsWin(PropName()), object);
+  SetPropW(wnd, EntryPropName().c_str(), object);
 }
 void* Bound(HWND wnd) {
-  return GetPropW(wnd, AsWin(PropName()));
+  return GetPropW(wnd, EntryPropName().c_str());
 }
 void Unbind(HWND wnd) {
-  RemovePropW(wnd, AsWin(PropName()));
+  RemovePropW(wnd, EntryPropName().c_str());
 }
 
 // Menu windows use a property of their own beside the forms'.
