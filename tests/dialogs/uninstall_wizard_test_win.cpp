@@ -167,6 +167,22 @@ TEST_F(UninstallWizardTest, ShowFormReturnsOnlyAfterTheWizardClosedAndIsLaidOut)
   EXPECT_EQ(library.Uninitialize(), 1);
 }
 
+// The setup program removes the product's files: once the host has let the library go,
+// nothing of it may stay loaded.
+TEST_F(UninstallWizardTest, AfterAWizardTheHostCanUnloadAndDeleteTheLibrary) {
+  const fs::path dll = installation_.Directory() / "KOVAMsg.dll";
+  {
+    HostLibrary library(installation_.Directory());
+    ASSERT_EQ(library.Initialize(), 1);
+    UserScript script({WhenShown([](HWND wizard) { PressNamedButton(wizard, L"Cancel"); })});
+    EXPECT_EQ(library.ShowForm(3), 0);
+    EXPECT_EQ(library.Uninitialize(), 1);
+  }
+  EXPECT_EQ(GetModuleHandleW(dll.c_str()), nullptr);
+  std::error_code error;
+  EXPECT_TRUE(fs::remove(dll, error)) << error.message();
+}
+
 TEST_F(UninstallWizardTest, InvisibleUntilTheRevealTimerThenOpaque) {
   HostLibrary library(installation_.Directory());
   ASSERT_EQ(library.Initialize(), 1);

@@ -7,6 +7,7 @@
 
 #include "forms/controls/control.h"
 #include "forms/graphics/dib_bitmap.h"
+#include "forms/win/per_thread_win.h"
 
 namespace kova {
 
@@ -37,8 +38,8 @@ class ControlAtom {
 };
 
 const ControlAtom& ThreadControlAtom() {
-  thread_local ControlAtom atom;
-  return atom;
+  static PerThread<ControlAtom> atoms;
+  return atoms.Get();
 }
 
 struct WindowClass {
@@ -738,7 +739,8 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
       if (TControl* child = FindControl(reinterpret_cast<HWND>(m.LParam))) {
-        static thread_local TBrush brush;  // one colour in use at a time per thread
+        static PerThread<TBrush> brushes;  // one colour in use at a time per thread
+        TBrush& brush = brushes.Get();
         const HDC dc = reinterpret_cast<HDC>(m.WParam);
         SetTextColor(dc, ColorToRGB(child->Font().Color()));
         SetBkColor(dc, ColorToRGB(child->Color()));

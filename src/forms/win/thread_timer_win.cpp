@@ -2,15 +2,24 @@
 
 #include <map>
 
+#include "forms/win/per_thread_win.h"
+
 namespace kova {
 
 namespace {
 
-thread_local std::map<UINT_PTR, std::function<void()>> t_ticks;
+using Ticks = std::map<UINT_PTR, std::function<void()>>;
+
+// Thread timers belong to the thread that made them, and so do their ticks.
+Ticks& ThreadTicks() {
+  static PerThread<Ticks> ticks;
+  return ticks.Get();
+}
 
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  const auto it = t_ticks.find(id);
-  if (it != t_ticks.end()) {
+  Ticks& ticks = ThreadTicks();
+  const auto it = ticks.find(id);
+  if (it != ticks.end()) {
     // Copy: the tick may stop (and erase) its own timer.
     std::function<void()> tick = it->second;
     tick();
@@ -22,7 +31,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
 UINT_PTR StartThreadTimer(UINT interval_ms, std::function<void()> tick) {
   const UINT_PTR id = SetTimer(nullptr, 0, interval_ms, OnTimer);
   if (id != 0) {
-    t_ticks[id] = std::move(tick);
+    ThreadTicks()[id] = std::move(tick);
   }
   return id;
 }
@@ -30,7 +39,7 @@ UINT_PTR StartThreadTimer(UINT interval_ms, std::function<void()> tick) {
 void StopThreadTimer(UINT_PTR id) {
   if (id != 0) {
     KillTimer(nullptr, id);
-    t_ticks.erase(id);
+    ThreadTicks().erase(id);
   }
 }
 
