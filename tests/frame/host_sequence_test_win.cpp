@@ -52,6 +52,13 @@ TEST_F(HostSequenceTest, ExportsFollowTheHostContract) {
       // Without a manager nothing is asked of the context.
       {"--steps=show:3,uninit,uninit",
        {"KOVA_ShowForm(3) -> 1", "KOVA_Uninitialize -> 1", "KOVA_Uninitialize -> 1"}},
+      // The other product dialogs' identifiers show nothing here; each call still
+      // refreshes the connection.
+      {"--steps=init,show:0,show:1,show:2,show:4,uninit",
+       {"KOVA_Initialize -> 1", kGetConnection, kSetServerName, "KOVA_ShowForm(0) -> 1",
+        kGetConnection, kSetServerName, "KOVA_ShowForm(1) -> 1", kGetConnection, kSetServerName,
+        "KOVA_ShowForm(2) -> 1", kGetConnection, kSetServerName, "KOVA_ShowForm(4) -> 1",
+        kDisconnect, kShutdown, "KOVA_Uninitialize -> 1"}},
       {"--steps=init,uninit,show:0",
        {"KOVA_Initialize -> 1", "KOVA_Uninitialize -> 1", "KOVA_ShowForm(0) -> 1"}},
       // A refused connection leaves the manager without one: nothing to hand back.
