@@ -499,25 +499,18 @@ void TSkinManage::DeleteForm3() {
 
 void TSkinManage::DeleteAllForms() {
   FActive = false;
-  if (!FForms) {
-    return;
-  }
-  for (size_t i = FForms->size(); i-- > 0;) {
-    if (i >= FForms->size()) {
-      continue;
-    }
-    TWinSkinForm* entry = (*FForms)[i];
-    if (entry->ModuleInstance() == FModuleInstance) {
-      entry->UnSubclass3();
-      FreeEntry(entry);
-    }
-  }
+  FreeEntriesOf(FModuleInstance);
 }
 
 void TSkinManage::DeleteSubForm(HINSTANCE module_instance) {
+  FreeEntriesOf(module_instance);
+}
+
+void TSkinManage::FreeEntriesOf(HINSTANCE module_instance) {
   if (!FForms) {
     return;
   }
+  // From the last entry to the first; freeing one may take others with it.
   for (size_t i = FForms->size(); i-- > 0;) {
     if (i >= FForms->size()) {
       continue;

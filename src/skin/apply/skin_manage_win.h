@@ -120,6 +120,8 @@ class TSkinManage : public SkinManagerLink {
 
  private:
   void FreeEntry(TWinSkinForm* entry);
+  // Un-subclasses and frees every entry of that module.
+  void FreeEntriesOf(HINSTANCE module_instance);
   void VisitMDIChildren(bool max);
   void RemoveEntry(TWinSkinForm* entry);
 
