@@ -8,15 +8,7 @@
 
 namespace kova::testing {
 
-std::vector<uint8_t> MakeHalfTransparentPng(int width, int height) {
-  std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4, 0);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width / 2; ++x) {
-      uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
-      p[0] = 255;
-      p[3] = 255;
-    }
-  }
+std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>& rgba) {
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;
@@ -31,6 +23,29 @@ std::vector<uint8_t> MakeHalfTransparentPng(int width, int height) {
   }
   out.resize(size);
   return out;
+}
+
+std::vector<uint8_t> MakeHalfTransparentPng(int width, int height) {
+  std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4, 0);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width / 2; ++x) {
+      uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
+      p[0] = 255;
+      p[3] = 255;
+    }
+  }
+  return EncodePng(width, height, rgba);
+}
+
+std::vector<uint8_t> MakeSolidPng(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
+  std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    rgba[i] = r;
+    rgba[i + 1] = g;
+    rgba[i + 2] = b;
+    rgba[i + 3] = 255;
+  }
+  return EncodePng(width, height, rgba);
 }
 
 namespace {

@@ -7,6 +7,10 @@
 
 namespace kova::testing {
 
+// A width x height PNG of the given RGBA pixels, row by row.
+std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>& rgba);
+// An opaque PNG of one colour.
+std::vector<uint8_t> MakeSolidPng(int width, int height, uint8_t r, uint8_t g, uint8_t b);
 // A width x height PNG with alpha: left half opaque red, right half fully transparent.
 std::vector<uint8_t> MakeHalfTransparentPng(int width, int height);
 // A GIF of `frames` frames of size x size; frame n is filled with palette colour n

@@ -2,9 +2,7 @@
 // strip, keyboard activation, the drawn frame from resources, and a sample dialog
 // built from a description, run modally and saved as a screenshot.
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "forms/controls/extctrls.h"
@@ -19,29 +17,6 @@
 
 namespace kova {
 namespace {
-
-// A solid PNG (opaque, one colour) of the given size.
-std::vector<uint8_t> SolidPng(int w, int h, uint8_t r, uint8_t g, uint8_t b) {
-  std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
-  for (size_t i = 0; i < rgba.size(); i += 4) {
-    rgba[i] = r;
-    rgba[i + 1] = g;
-    rgba[i + 2] = b;
-    rgba[i + 3] = 255;
-  }
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(w);
-  image.height = static_cast<png_uint_32>(h);
-  image.format = PNG_FORMAT_RGBA;
-  png_alloc_size_t size = 0;
-  png_image_write_to_memory(&image, nullptr, &size, 0, rgba.data(), 0, nullptr);
-  std::vector<uint8_t> out(size);
-  png_image_write_to_memory(&image, out.data(), &size, 0, rgba.data(), 0, nullptr);
-  out.resize(size);
-  return out;
-}
 
 std::unique_ptr<TPngImage> Png(const std::vector<uint8_t>& bytes) {
   TMemoryStream stream(bytes);
@@ -100,7 +75,7 @@ class KOVAButtonTest : public ::testing::Test {
     // normal red, hover green, pressed blue, disabled grey
     const uint8_t colours[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {128, 128, 128}};
     for (const auto& c : colours) {
-      button_->SkinImages().Add(Png(SolidPng(20, 24, c[0], c[1], c[2])).get());
+      button_->SkinImages().Add(Png(testing::MakeSolidPng(20, 24, c[0], c[1], c[2])).get());
     }
     button_->SetOverSkinImageIndex(1);
     button_->SetDownSkinImageIndex(2);
@@ -161,12 +136,12 @@ constexpr int kFrameIds[8] = {21014, 21016, 21015, 21017, 21018, 21010, 21011, 2
 std::vector<std::pair<int, std::vector<uint8_t>>> FramePngs() {
   std::vector<std::pair<int, std::vector<uint8_t>>> out;
   for (int i = 0; i < 8; ++i) {
-    out.emplace_back(kFrameIds[i], SolidPng(3, 3, 200, 200, 0));
+    out.emplace_back(kFrameIds[i], testing::MakeSolidPng(3, 3, 200, 200, 0));
   }
-  out.emplace_back(20167, SolidPng(30, 24, 90, 90, 90));
-  out.emplace_back(20168, SolidPng(30, 24, 120, 120, 120));
-  out.emplace_back(20169, SolidPng(30, 24, 60, 60, 60));
-  out.emplace_back(20190, SolidPng(30, 24, 40, 40, 40));
+  out.emplace_back(20167, testing::MakeSolidPng(30, 24, 90, 90, 90));
+  out.emplace_back(20168, testing::MakeSolidPng(30, 24, 120, 120, 120));
+  out.emplace_back(20169, testing::MakeSolidPng(30, 24, 60, 60, 60));
+  out.emplace_back(20190, testing::MakeSolidPng(30, 24, 40, 40, 40));
   out.emplace_back(20155, testing::MakeHalfTransparentPng(64, 32));
   return out;
 }
