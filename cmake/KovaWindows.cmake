@@ -8,8 +8,11 @@ foreach(t gtest gtest_main gmock gmock_main)
   endif()
 endforeach()
 
-# Static libpng, giflib and zlib built for mingw by scripts/build-mingw-deps.sh.
-set(KOVA_MINGW_DEPS ${PROJECT_SOURCE_DIR}/.cache/mingw-deps)
+# Static libpng, giflib and zlib built for the toolchain's target by
+# scripts/build-mingw-deps.sh; the toolchain file names their folder.
+if(NOT KOVA_MINGW_DEPS)
+  message(FATAL_ERROR "Windows builds use a toolchain file from cmake/ (presets win32, win64)")
+endif()
 add_library(kova_png STATIC IMPORTED GLOBAL)
 set_target_properties(kova_png PROPERTIES IMPORTED_LOCATION ${KOVA_MINGW_DEPS}/lib/libpng.a
   INTERFACE_INCLUDE_DIRECTORIES ${KOVA_MINGW_DEPS}/include INTERFACE_LINK_LIBRARIES z)

@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
-# Builds zlib-linked libpng and giflib for x86_64-w64-mingw32 from Debian's source
-# packages into .cache/mingw-deps (static libraries and headers). Nothing of their
-# source enters the repository.
+# Builds zlib-linked libpng and giflib for one mingw-w64 target from Debian's source
+# packages (static libraries and headers): x86_64 into .cache/mingw-deps, i686 into
+# .cache/mingw-deps-i686. The source is fetched once for both; nothing of it enters
+# the repository.
+#   build-mingw-deps.sh [x86_64-w64-mingw32|i686-w64-mingw32]   (default: x86_64)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+host=${1:-x86_64-w64-mingw32}
+case "$host" in
+  x86_64-w64-mingw32 | i686-w64-mingw32) ;;
+  *) echo "build-mingw-deps: unknown target $host" >&2; exit 2 ;;
+esac
 cache="$root/.cache"
-prefix="$cache/mingw-deps"
+case "$host" in
+  x86_64-*) prefix="$cache/mingw-deps" ;;
+  i686-*) prefix="$cache/mingw-deps-i686" ;;
+esac
 stamp="$prefix/.complete-v1"
 [ -f "$stamp" ] && exit 0
 
-host=x86_64-w64-mingw32
 cc="$host-gcc-posix"
 ar="$host-ar"
 src="$cache/src"
@@ -41,7 +50,7 @@ fetch() { # package -> extracted upstream directory
     tarball=$(ls "$src"/*.orig.tar.* 2>/dev/null | grep -i "$2" | head -n 1 || true)
   fi
   [ -n "$tarball" ] || { echo "build-mingw-deps: could not fetch the source of $pkg" >&2; exit 1; }
-  local dir="$src/$pkg-upstream"
+  local dir="$src/$pkg-upstream-$host"
   rm -rf "$dir" && mkdir -p "$dir"
   tar -xf "$tarball" -C "$dir" --strip-components=1
   echo "$dir"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Windows modules, lays out the sample installation, registers it in the
-# private Wine prefix and plays the product's main road under Wine and Xvfb:
+# Builds the 32-bit Windows modules (the build that ships), lays out the sample
+# installation, registers it in the private Wine prefix where the product's 32-bit
+# setup would (the 32-bit view of the registry) and plays the product's main road
+# under Wine and Xvfb:
 #   1. kova-host.exe with a three-argument host command line shows the uninstall wizard
 #      (KOVA_ShowForm(3)); it is saved as a screenshot and Next is pressed with a real
 #      mouse click through the X server; the command line Setup.exe received is printed;
@@ -15,22 +17,23 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 "$root/scripts/setup.sh"
-cmake --preset win64 >/dev/null
-cmake --build --preset win64
-cmake --build --preset win64 --target sample_install >/dev/null
+preset=win32
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
+cmake --build --preset "$preset" --target sample_install >/dev/null
 
 cleanup() { "$root/scripts/wine-session.sh" stop >/dev/null 2>&1 || true; }
 trap cleanup EXIT
 eval "$("$root/scripts/wine-session.sh" env)"
 
-install_dir=$root/build/win64/install
+install_dir=$root/build/$preset/install
 shots=$root/build/demo
 mkdir -p "$shots"
 windows_dir="Z:$(echo "$install_dir" | tr / '\\')\\"
 key='HKLM\SOFTWARE\Orvane Software\Setup'
 register() {
-  wine reg add "$key" /v Path /t REG_SZ /d "$windows_dir" /f </dev/null >/dev/null 2>&1
-  wine reg add "$key" /v Language /t REG_SZ /d "$1" /f </dev/null >/dev/null 2>&1
+  wine reg add "$key" /v Path /t REG_SZ /d "$windows_dir" /f /reg:32 </dev/null >/dev/null 2>&1
+  wine reg add "$key" /v Language /t REG_SZ /d "$1" /f /reg:32 </dev/null >/dev/null 2>&1
 }
 windows_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
 # Wine's helper processes would keep a pipe to this script open: output goes to files.

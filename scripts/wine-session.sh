@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # One Wine session for a whole test or demo run: a private prefix, one Xvfb display
 # and a persistent wineserver, so each Windows process starts in a fraction of a second.
+# The prefix is a 64-bit one with 32-bit support, so the 32-bit and the 64-bit builds
+# run in the same session and see the same registry.
 #   wine-session.sh start   (idempotent; prints nothing on success)
 #   wine-session.sh stop
 #   wine-session.sh env     (prints the variables to export)
@@ -14,6 +16,17 @@ mkdir -p "$state"
 
 print_env() {
   echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEARCH=win64 DISPLAY=':$(cat "$state/display")'"
+}
+
+# The wineserver of this prefix (other prefixes on the machine have their own) works in
+# a folder named after the prefix's device and inode.
+server_running() {
+  local id pid
+  id="server-$(stat -c %D "$WINEPREFIX")-$(printf %x "$(stat -c %i "$WINEPREFIX")")"
+  for pid in $(pgrep wineserver || true); do
+    case "$(readlink "/proc/$pid/cwd" 2>/dev/null)" in */"$id") return 0 ;; esac
+  done
+  return 1
 }
 
 start() {
@@ -31,15 +44,19 @@ start() {
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.1; done
   fi
   export DISPLAY=":$(cat "$state/display")"
-  if [ ! -f "$WINEPREFIX/.kova-ready" ]; then
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$state/wineboot.log" 2>&1 9>&- || true
+  # A prefix made before 32-bit Wine was installed lacks the 32-bit system; updating
+  # it adds that.
+  if [ ! -f "$WINEPREFIX/.kova-ready-wow64" ]; then
+    local mode=-i
+    [ -f "$WINEPREFIX/.kova-ready" ] && mode=-u
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot "$mode" >"$state/wineboot.log" 2>&1 9>&- || true
     wineserver -w 9>&-
-    touch "$WINEPREFIX/.kova-ready"
+    touch "$WINEPREFIX/.kova-ready" "$WINEPREFIX/.kova-ready-wow64"
   fi
   # Persistent wineserver and Wine's own services for the rest of the session. They
   # outlive this script, so they get neither the lock nor the caller's output pipes
   # (CTest would otherwise wait for those pipes to close).
-  if [ ! -f "$state/server.started" ] || ! pgrep -f wineserver >/dev/null 2>&1; then
+  if [ ! -f "$state/server.started" ] || ! server_running; then
     wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
     wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
     touch "$state/server.started"

@@ -24,12 +24,21 @@ class ScopedKey {
   HKEY key_ = nullptr;
 };
 
+// The product's setup is a 32-bit program and records its key in the 32-bit view of
+// the registry. A 32-bit process sees that view by default; the 64-bit build asks
+// for it so that both builds find the same installation.
+#if defined(_WIN64)
+constexpr REGSAM kSetupKeyAccess = KEY_READ | KEY_WOW64_32KEY;
+#else
+constexpr REGSAM kSetupKeyAccess = KEY_READ;
+#endif
+
 // A value read into a zero-filled buffer of 260 characters; the text is taken up to
 // its first NUL and never beyond the buffer. A value that does not fit leaves the
 // buffer empty.
 WideString ReadSetupValue(const char16_t* name) {
   ScopedKey key;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, AsWin(kSetupKey), 0, KEY_READ, key.Receive()) !=
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, AsWin(kSetupKey), 0, kSetupKeyAccess, key.Receive()) !=
       ERROR_SUCCESS) {
     return WideString();
   }

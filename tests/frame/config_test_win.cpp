@@ -177,6 +177,45 @@ TEST_F(SetupSettingsTest, ValuesAreReadAsStoredOrEmpty) {
   }
 }
 
+// The setup key as a 64-bit program would write it without asking for the 32-bit
+// view; removed again when the object goes.
+class ScopedKeyIn64BitView {
+ public:
+  explicit ScopedKeyIn64BitView(const std::wstring& path) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSetupKeyName, 0, nullptr, 0,
+                        KEY_WRITE | KEY_WOW64_64KEY, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+      RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+      RegCloseKey(key);
+      created_ = true;
+    }
+  }
+  ~ScopedKeyIn64BitView() {
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kSetupKeyName, KEY_WOW64_64KEY, 0);
+  }
+  ScopedKeyIn64BitView(const ScopedKeyIn64BitView&) = delete;
+  ScopedKeyIn64BitView& operator=(const ScopedKeyIn64BitView&) = delete;
+  bool Created() const { return created_; }
+
+ private:
+  static constexpr wchar_t kSetupKeyName[] = L"SOFTWARE\\Orvane Software\\Setup";
+  bool created_ = false;
+};
+
+// The product's setup is a 32-bit program: both builds read what it wrote in the
+// 32-bit view and never a key of the same name in the 64-bit view.
+TEST_F(SetupSettingsTest, OnlyThe32BitViewCounts) {
+  const ScopedKeyIn64BitView other_view(L"C:\\64-bit view\\");
+  ASSERT_TRUE(other_view.Created());
+
+  key_.DeleteKey();
+  EXPECT_EQ(WideToUtf8(GetSetupPath()), "");
+
+  key_.SetValue(L"Path", L"C:\\32-bit view\\");
+  EXPECT_EQ(WideToUtf8(GetSetupPath()), "C:\\32-bit view\\");
+}
+
 class CatalogTest : public ::testing::Test {
  protected:
   CatalogTest() : installation_(TestName()) {}

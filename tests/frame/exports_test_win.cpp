@@ -1,7 +1,10 @@
-// The library's export table is the host contract: exactly three C entry names.
+// The export tables are the contracts with the host and between the product's modules:
+// exactly the C entry names each caller looks up, in modules built for the same
+// machine as the process that loads them.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,6 +13,32 @@
 
 namespace kova::testing {
 namespace {
+
+// The machine this test program was built for; every module it loads must match.
+#if defined(_WIN64)
+constexpr WORD kOwnMachine = IMAGE_FILE_MACHINE_AMD64;
+#else
+constexpr WORD kOwnMachine = IMAGE_FILE_MACHINE_I386;
+#endif
+
+// The machine field of a PE file's header, read from the file itself; 0 when the file
+// is not a PE image.
+WORD FileMachine(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  IMAGE_DOS_HEADER dos{};
+  if (!in.read(reinterpret_cast<char*>(&dos), sizeof(dos)) || dos.e_magic != IMAGE_DOS_SIGNATURE) {
+    return 0;
+  }
+  DWORD signature = 0;
+  IMAGE_FILE_HEADER header{};
+  in.seekg(dos.e_lfanew);
+  if (!in.read(reinterpret_cast<char*>(&signature), sizeof(signature)) ||
+      signature != IMAGE_NT_SIGNATURE ||
+      !in.read(reinterpret_cast<char*>(&header), sizeof(header))) {
+    return 0;
+  }
+  return header.Machine;
+}
 
 std::vector<std::string> ExportNames(HMODULE module) {
   const auto* base = reinterpret_cast<const BYTE*>(module);
@@ -30,13 +59,43 @@ std::vector<std::string> ExportNames(HMODULE module) {
   return names;
 }
 
-TEST(ExportsTest, LibraryExportsExactlyTheThreeHostEntries) {
-  const std::wstring path = (BuildDirectory() / "bin" / "KOVAMsg.dll").wstring();
-  const UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES));
-  ASSERT_TRUE(module);
-  EXPECT_THAT(
-      ExportNames(module.Get()),
-      ::testing::UnorderedElementsAre("_KOVA_Initialize", "_KOVA_ShowForm", "_KOVA_Uninitialize"));
+struct ModuleExports {
+  const char* file;
+  std::vector<std::string> names;
+};
+
+// What the hosts and the library's loaders look up, and nothing else: a decorated
+// name (a trailing "@4", a doubled underscore) is a name no caller finds.
+const ModuleExports kModules[] = {
+    {"KOVAMsg.dll", {"_KOVA_Initialize", "_KOVA_ShowForm", "_KOVA_Uninitialize"}},
+    {"KOVAUtils.dll",
+     {"CommonDefs_Initialize", "CommonDefs_Uninitialize", "CommonDefs_GetConfigStoreGeneric",
+      "CommonDefs_GetConfigStringList"}},
+    {"TREMLang.dll", {"_00001_", "_00002_"}},
+    {"drTXml.dll",
+     {"drTarnXml_InitLibrary", "drTarnXml_ReleaseLibrary", "drTarnXML_CreateXMLDocument"}},
+    {"DORFiles.dll", {"dorFiles_InitLibrary", "dorFiles_ReleaseLibrary", "dorFiles_GetRepository"}},
+    {"KOVAResources.dll", {"_KOVA_Initialize", "_KOVA_Uninitialize"}},
+};
+
+TEST(ExportsTest, EachModuleExportsExactlyTheNamesItsCallersLookUp) {
+  for (const ModuleExports& expected : kModules) {
+    SCOPED_TRACE(expected.file);
+    const std::filesystem::path path = BuildDirectory() / "bin" / expected.file;
+    EXPECT_EQ(FileMachine(path), kOwnMachine);
+    const UniqueModule module(
+        LoadLibraryExW(path.wstring().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES));
+    ASSERT_TRUE(module);
+    EXPECT_THAT(ExportNames(module.Get()), ::testing::UnorderedElementsAreArray(expected.names));
+  }
+}
+
+// The programs of the installation run in the same kind of process as its modules.
+TEST(ExportsTest, ProgramsAreBuiltForTheSameMachine) {
+  for (const char* file : {"kova-host.exe", "Setup.exe"}) {
+    SCOPED_TRACE(file);
+    EXPECT_EQ(FileMachine(BuildDirectory() / "bin" / file), kOwnMachine);
+  }
 }
 
 }  // namespace

@@ -11,6 +11,19 @@ namespace {
 
 constexpr wchar_t kSetupKey[] = L"SOFTWARE\\Orvane Software\\Setup";
 
+// The product's 32-bit setup writes the 32-bit view of the registry; so do the tests,
+// from either build.
+constexpr REGSAM kSetupView = KEY_WOW64_32KEY;
+
+// The setup key opened with the given access in the setup's view; null when missing.
+HKEY OpenSetupKey(REGSAM access) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSetupKey, 0, access | kSetupView, &key) != ERROR_SUCCESS) {
+    return nullptr;
+  }
+  return key;
+}
+
 std::wstring Environment(const wchar_t* name) {
   const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
   if (size == 0) {
@@ -34,10 +47,15 @@ fs::path WindowsPath(std::wstring path) {
 }
 
 std::optional<std::wstring> ReadValue(const wchar_t* name) {
+  const HKEY key = OpenSetupKey(KEY_QUERY_VALUE);
+  if (key == nullptr) {
+    return std::nullopt;
+  }
   wchar_t buffer[2048] = {};
   DWORD size = sizeof(buffer) - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, kSetupKey, name, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-      ERROR_SUCCESS) {
+  const LONG status = RegGetValueW(key, nullptr, name, RRF_RT_REG_SZ, nullptr, buffer, &size);
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return std::wstring(buffer);
@@ -76,8 +94,8 @@ ScopedSetupKey::~ScopedSetupKey() {
 
 void ScopedSetupKey::SetValue(const wchar_t* name, const std::wstring& value) {
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSetupKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSetupKey, 0, nullptr, 0, KEY_WRITE | kSetupView, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS) {
     throw std::runtime_error("cannot create the setup key");
   }
   RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
@@ -86,11 +104,14 @@ void ScopedSetupKey::SetValue(const wchar_t* name, const std::wstring& value) {
 }
 
 void ScopedSetupKey::DeleteValue(const wchar_t* name) {
-  RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSetupKey, name);
+  if (const HKEY key = OpenSetupKey(KEY_SET_VALUE)) {
+    RegDeleteValueW(key, name);
+    RegCloseKey(key);
+  }
 }
 
 void ScopedSetupKey::DeleteKey() {
-  RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSetupKey);
+  RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kSetupKey, kSetupView, 0);
 }
 
 TestInstallation::TestInstallation(const std::string& name) {

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "import_patch_win.h"
 #include "launch/command_line.h"
 #include "launch/launch.h"
 
@@ -326,6 +327,63 @@ TEST(LaunchProcessTest, StartsTheProgramWithItsQuotedPathAndTheParameters) {
 TEST(LaunchProcessTest, AMissingProgramIsReportedAsFalse) {
   const fs::path directory = CaseFolder("missing program", /*with_setup=*/false);
   EXPECT_FALSE(LaunchProcess(u"/Confirmed", FromWin((directory / "Setup.exe").c_str())));
+}
+
+// What LaunchProcess handed to the system, recorded on the way through.
+struct CreateProcessCall {
+  std::wstring application;
+  std::wstring command_line;
+  BOOL inherit_handles = TRUE;
+  DWORD flags = 0;
+  bool default_environment = false;
+  bool default_directory = false;
+  std::vector<BYTE> startup;  // the startup record's bytes, as many as it declares
+};
+CreateProcessCall g_create_process;
+decltype(&CreateProcessW) g_real_create_process = nullptr;
+
+BOOL WINAPI RecordCreateProcess(LPCWSTR application, LPWSTR command_line,
+                                LPSECURITY_ATTRIBUTES process_attributes,
+                                LPSECURITY_ATTRIBUTES thread_attributes, BOOL inherit_handles,
+                                DWORD flags, LPVOID environment, LPCWSTR directory,
+                                LPSTARTUPINFOW startup, LPPROCESS_INFORMATION information) {
+  g_create_process.application = application != nullptr ? application : L"";
+  g_create_process.command_line = command_line != nullptr ? command_line : L"";
+  g_create_process.inherit_handles = inherit_handles;
+  g_create_process.flags = flags;
+  g_create_process.default_environment = environment == nullptr;
+  g_create_process.default_directory = directory == nullptr;
+  const auto* bytes = reinterpret_cast<const BYTE*>(startup);
+  g_create_process.startup.assign(bytes, bytes + startup->cb);
+  return g_real_create_process(application, command_line, process_attributes, thread_attributes,
+                               inherit_handles, flags, environment, directory, startup,
+                               information);
+}
+
+// The startup record is the system's own structure for the build: 68 bytes in a
+// 32-bit process, 104 in a 64-bit one, all zero but its size.
+TEST(LaunchProcessTest, HandsTheSystemAnEmptyStartupRecordOfTheBuildsSize) {
+  testing::ScopedImportPatch patch("kernel32.dll", "CreateProcessW",
+                                   reinterpret_cast<void*>(&RecordCreateProcess));
+  ASSERT_TRUE(patch.Patched());
+  g_real_create_process = reinterpret_cast<decltype(&CreateProcessW)>(patch.Original());
+  g_create_process = CreateProcessCall{};
+
+  const fs::path directory = CaseFolder("startup record", /*with_setup=*/false);
+  const std::wstring program = (directory / "Setup.exe").wstring();
+  EXPECT_FALSE(LaunchProcess(u"/Confirmed x", FromWin(program.c_str())));
+
+  constexpr size_t kStartupRecordSize = sizeof(void*) == 4 ? 68 : 104;
+  ASSERT_EQ(g_create_process.startup.size(), kStartupRecordSize);
+  std::vector<BYTE> expected(kStartupRecordSize, 0);
+  expected[0] = static_cast<BYTE>(kStartupRecordSize);
+  EXPECT_EQ(g_create_process.startup, expected);
+  EXPECT_EQ(g_create_process.application, program);
+  EXPECT_EQ(g_create_process.command_line, L"\"" + program + L"\" /Confirmed x");
+  EXPECT_FALSE(g_create_process.inherit_handles);
+  EXPECT_EQ(g_create_process.flags, static_cast<DWORD>(CREATE_DEFAULT_ERROR_MODE));
+  EXPECT_TRUE(g_create_process.default_environment);
+  EXPECT_TRUE(g_create_process.default_directory);
 }
 
 }  // namespace
