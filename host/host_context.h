@@ -21,11 +21,12 @@ class HostContext final : public IHostContext {
   HostContext(ISendToIPCEx* connection, ContextMode mode, AppContextOptions app_context, Log log)
       : connection_(connection), mode_(mode), app_context_(app_context), log_(std::move(log)) {}
 
-  HostResult QueryInterface(const HostGuid& iid, void** object) override;
-  HostULong AddRef() override { return 2; }  // lives as long as the host
-  HostULong Release() override { return 1; }
-  HostResult GetConnection(ISendToIPCEx** connection) override;
-  HostResult GetApplicationContext(void** application_context, std::int32_t reserved) override;
+  HostResult KOVA_HOSTCALL QueryInterface(const HostGuid& iid, void** object) override;
+  HostULong KOVA_HOSTCALL AddRef() override { return 2; }  // lives as long as the host
+  HostULong KOVA_HOSTCALL Release() override { return 1; }
+  HostResult KOVA_HOSTCALL GetConnection(ISendToIPCEx** connection) override;
+  HostResult KOVA_HOSTCALL GetApplicationContext(void** application_context,
+                                                 std::int32_t reserved) override;
 
  private:
   ISendToIPCEx* connection_;

@@ -61,7 +61,8 @@ void LoopbackConnection::Record(std::string line) {
     sink(line);
 }
 
-HostResult LoopbackConnection::QueryInterface(const HostGuid& /*iid*/, void** object) {
+HostResult KOVA_HOSTCALL LoopbackConnection::QueryInterface(const HostGuid& /*iid*/,
+                                                            void** object) {
   Record("slot 1 QueryInterface");
   if (object == nullptr)
     return kInvalidArg;
@@ -70,32 +71,32 @@ HostResult LoopbackConnection::QueryInterface(const HostGuid& /*iid*/, void** ob
 }
 
 // The host owns the connection; references are only counted.
-HostULong LoopbackConnection::AddRef() {
+HostULong KOVA_HOSTCALL LoopbackConnection::AddRef() {
   Record("slot 2 AddRef");
   std::lock_guard lock(mutex_);
   return ++references_;
 }
 
-HostULong LoopbackConnection::Release() {
+HostULong KOVA_HOSTCALL LoopbackConnection::Release() {
   Record("slot 3 Release");
   std::lock_guard lock(mutex_);
   return references_ > 0 ? --references_ : 0;
 }
 
-HostResult LoopbackConnection::Connect() {
+HostResult KOVA_HOSTCALL LoopbackConnection::Connect() {
   Record("slot 4 Connect");
   std::lock_guard lock(mutex_);
   connected_ = true;
   return 0;
 }
 
-HostResult LoopbackConnection::IsConnected() {
+HostResult KOVA_HOSTCALL LoopbackConnection::IsConnected() {
   Record("slot 5 IsConnected");
   std::lock_guard lock(mutex_);
   return connected_ ? 1 : 0;
 }
 
-HostResult LoopbackConnection::SetServerName(const char16_t* name) {
+HostResult KOVA_HOSTCALL LoopbackConnection::SetServerName(const char16_t* name) {
   const std::u16string text = name != nullptr ? std::u16string(name) : std::u16string();
   Record("slot 6 SetServerName " + WideToUtf8(text));
   std::lock_guard lock(mutex_);
@@ -103,26 +104,26 @@ HostResult LoopbackConnection::SetServerName(const char16_t* name) {
   return 0;
 }
 
-HostResult LoopbackConnection::Disconnect() {
+HostResult KOVA_HOSTCALL LoopbackConnection::Disconnect() {
   Record("slot 7 Disconnect");
   std::lock_guard lock(mutex_);
   connected_ = false;
   return 0;
 }
 
-HostResult LoopbackConnection::Send(const void* data, HostULong size, const void** reply,
-                                    HostULong* reply_size) {
+HostResult KOVA_HOSTCALL LoopbackConnection::Send(const void* data, HostULong size,
+                                                  const void** reply, HostULong* reply_size) {
   Record("slot 8 Send " + std::to_string(size) + " bytes");
   return Answer(data, size, reply, reply_size);
 }
 
-HostResult LoopbackConnection::Post(const void* /*data*/, HostULong size) {
+HostResult KOVA_HOSTCALL LoopbackConnection::Post(const void* /*data*/, HostULong size) {
   Record("slot 9 Post " + std::to_string(size) + " bytes");
   return 0;
 }
 
-HostResult LoopbackConnection::SendAsync(const void* data, HostULong size,
-                                         IServerCallback* callback) {
+HostResult KOVA_HOSTCALL LoopbackConnection::SendAsync(const void* data, HostULong size,
+                                                       IServerCallback* callback) {
   Record("slot 10 SendAsync " + std::to_string(size) + " bytes");
   HostResult result;
   {
@@ -142,30 +143,32 @@ HostResult LoopbackConnection::SendAsync(const void* data, HostULong size,
   return result;
 }
 
-HostResult LoopbackConnection::CancelAsync() {
+HostResult KOVA_HOSTCALL LoopbackConnection::CancelAsync() {
   Record("slot 11 CancelAsync");
   return 0;
 }
 
-HostResult LoopbackConnection::GetLastResult() {
+HostResult KOVA_HOSTCALL LoopbackConnection::GetLastResult() {
   Record("slot 12 GetLastResult");
   std::lock_guard lock(mutex_);
   return last_result_;
 }
 
-HostResult LoopbackConnection::SetDefaultTimeout(HostULong milliseconds) {
+HostResult KOVA_HOSTCALL LoopbackConnection::SetDefaultTimeout(HostULong milliseconds) {
   Record("slot 13 SetDefaultTimeout " + std::to_string(milliseconds) + " ms");
   return 0;
 }
 
-HostResult LoopbackConnection::Shutdown() {
+HostResult KOVA_HOSTCALL LoopbackConnection::Shutdown() {
   Record("slot 14 Shutdown");
   WaitForReplies();
   return 0;
 }
 
-HostResult LoopbackConnection::SendWithTimeout(const void* data, HostULong size, const void** reply,
-                                               HostULong* reply_size, HostULong timeout_ms) {
+HostResult KOVA_HOSTCALL LoopbackConnection::SendWithTimeout(const void* data, HostULong size,
+                                                             const void** reply,
+                                                             HostULong* reply_size,
+                                                             HostULong timeout_ms) {
   Record("slot 15 SendWithTimeout " + std::to_string(size) + " bytes " +
          std::to_string(timeout_ms) + " ms");
   return Answer(data, size, reply, reply_size);

@@ -35,25 +35,26 @@ class LoopbackConnection final : public ISendToIPCEx {
   // Blocks until every SendAsync reply has been handed to its callback.
   void WaitForReplies();
 
-  HostResult QueryInterface(const HostGuid& iid, void** object) override;
-  HostULong AddRef() override;
-  HostULong Release() override;
-  HostResult Connect() override;
-  HostResult IsConnected() override;
-  HostResult SetServerName(const char16_t* name) override;
-  HostResult Disconnect() override;
+  HostResult KOVA_HOSTCALL QueryInterface(const HostGuid& iid, void** object) override;
+  HostULong KOVA_HOSTCALL AddRef() override;
+  HostULong KOVA_HOSTCALL Release() override;
+  HostResult KOVA_HOSTCALL Connect() override;
+  HostResult KOVA_HOSTCALL IsConnected() override;
+  HostResult KOVA_HOSTCALL SetServerName(const char16_t* name) override;
+  HostResult KOVA_HOSTCALL Disconnect() override;
   // The reply bytes stay valid until the next Send or SendWithTimeout.
-  HostResult Send(const void* data, HostULong size, const void** reply,
-                  HostULong* reply_size) override;
-  HostResult Post(const void* data, HostULong size) override;
+  HostResult KOVA_HOSTCALL Send(const void* data, HostULong size, const void** reply,
+                                HostULong* reply_size) override;
+  HostResult KOVA_HOSTCALL Post(const void* data, HostULong size) override;
   // Answers on a thread of its own; the callback (may be null) gets the reply there.
-  HostResult SendAsync(const void* data, HostULong size, IServerCallback* callback) override;
-  HostResult CancelAsync() override;
-  HostResult GetLastResult() override;
-  HostResult SetDefaultTimeout(HostULong milliseconds) override;
-  HostResult Shutdown() override;
-  HostResult SendWithTimeout(const void* data, HostULong size, const void** reply,
-                             HostULong* reply_size, HostULong timeout_ms) override;
+  HostResult KOVA_HOSTCALL SendAsync(const void* data, HostULong size,
+                                     IServerCallback* callback) override;
+  HostResult KOVA_HOSTCALL CancelAsync() override;
+  HostResult KOVA_HOSTCALL GetLastResult() override;
+  HostResult KOVA_HOSTCALL SetDefaultTimeout(HostULong milliseconds) override;
+  HostResult KOVA_HOSTCALL Shutdown() override;
+  HostResult KOVA_HOSTCALL SendWithTimeout(const void* data, HostULong size, const void** reply,
+                                           HostULong* reply_size, HostULong timeout_ms) override;
 
  private:
   void Record(std::string line);

@@ -1,7 +1,9 @@
 // Objects handed out by the product's sibling modules. Each is a binary contract
 // between separately built modules: member order is slot order, never reorder.
 // On x64 Windows a virtual call passes the object as the first argument, which is the
-// calling convention these modules agree on.
+// calling convention these modules agree on; in the 32-bit build they agree on the
+// compilers' member-function convention (the object in ECX, the callee cleans up).
+// The host's COM-layout objects differ: see ipc/host_interfaces.h.
 #pragma once
 
 #include <cstdint>

@@ -6,6 +6,15 @@
 
 namespace kova {
 
+// The convention of the host's COM-layout objects: on 32-bit Windows the object and
+// the arguments go on the stack and the callee cleans up, as every COM object expects;
+// 64-bit Windows has a single convention.
+#if defined(_WIN32) && !defined(_WIN64)
+#define KOVA_HOSTCALL __stdcall
+#else
+#define KOVA_HOSTCALL
+#endif
+
 // 32 bits on the wire and in the host's ABI (an "unsigned long" of the Windows host).
 using HostULong = std::uint32_t;
 using HostResult = std::int32_t;
@@ -25,32 +34,33 @@ class ISendToIPCEx {
   // Receives the reply of one SendAsync; called on a thread of the connection.
   class IServerCallback {
    public:
-    virtual void OnCancelled() = 0;                                 // slot 1
-    virtual void OnResponse(const void* data, HostULong size) = 0;  // slot 2
+    virtual void KOVA_HOSTCALL OnCancelled() = 0;                                 // slot 1
+    virtual void KOVA_HOSTCALL OnResponse(const void* data, HostULong size) = 0;  // slot 2
 
    protected:
     ~IServerCallback() = default;
   };
 
-  virtual HostResult QueryInterface(const HostGuid& iid, void** object) = 0;  // slot 1
-  virtual HostULong AddRef() = 0;                                             // slot 2
-  virtual HostULong Release() = 0;                                            // slot 3
-  virtual HostResult Connect() = 0;                                           // slot 4
-  virtual HostResult IsConnected() = 0;                                       // slot 5
-  virtual HostResult SetServerName(const char16_t* name) = 0;                 // slot 6
-  virtual HostResult Disconnect() = 0;                                        // slot 7
-  virtual HostResult Send(const void* data, HostULong size, const void** reply,
-                          HostULong* reply_size) = 0;             // slot 8
-  virtual HostResult Post(const void* data, HostULong size) = 0;  // slot 9
-  virtual HostResult SendAsync(const void* data, HostULong size,
-                               IServerCallback* callback) = 0;       // slot 10
-  virtual HostResult CancelAsync() = 0;                              // slot 11
-  virtual HostResult GetLastResult() = 0;                            // slot 12
-  virtual HostResult SetDefaultTimeout(HostULong milliseconds) = 0;  // slot 13
-  virtual HostResult Shutdown() = 0;                                 // slot 14
-  virtual HostResult SendWithTimeout(const void* data, HostULong size, const void** reply,
-                                     HostULong* reply_size,
-                                     HostULong timeout_ms) = 0;  // slot 15
+  virtual HostResult KOVA_HOSTCALL QueryInterface(const HostGuid& iid,
+                                                  void** object) = 0;        // slot 1
+  virtual HostULong KOVA_HOSTCALL AddRef() = 0;                              // slot 2
+  virtual HostULong KOVA_HOSTCALL Release() = 0;                             // slot 3
+  virtual HostResult KOVA_HOSTCALL Connect() = 0;                            // slot 4
+  virtual HostResult KOVA_HOSTCALL IsConnected() = 0;                        // slot 5
+  virtual HostResult KOVA_HOSTCALL SetServerName(const char16_t* name) = 0;  // slot 6
+  virtual HostResult KOVA_HOSTCALL Disconnect() = 0;                         // slot 7
+  virtual HostResult KOVA_HOSTCALL Send(const void* data, HostULong size, const void** reply,
+                                        HostULong* reply_size) = 0;             // slot 8
+  virtual HostResult KOVA_HOSTCALL Post(const void* data, HostULong size) = 0;  // slot 9
+  virtual HostResult KOVA_HOSTCALL SendAsync(const void* data, HostULong size,
+                                             IServerCallback* callback) = 0;       // slot 10
+  virtual HostResult KOVA_HOSTCALL CancelAsync() = 0;                              // slot 11
+  virtual HostResult KOVA_HOSTCALL GetLastResult() = 0;                            // slot 12
+  virtual HostResult KOVA_HOSTCALL SetDefaultTimeout(HostULong milliseconds) = 0;  // slot 13
+  virtual HostResult KOVA_HOSTCALL Shutdown() = 0;                                 // slot 14
+  virtual HostResult KOVA_HOSTCALL SendWithTimeout(const void* data, HostULong size,
+                                                   const void** reply, HostULong* reply_size,
+                                                   HostULong timeout_ms) = 0;  // slot 15
 
  protected:
   ~ISendToIPCEx() = default;
@@ -60,15 +70,16 @@ class ISendToIPCEx {
 // slot 4 (GetConnection) and slot 5 (GetApplicationContext).
 class IHostContext {
  public:
-  virtual HostResult QueryInterface(const HostGuid& iid, void** object) = 0;  // slot 1
-  virtual HostULong AddRef() = 0;                                             // slot 2
-  virtual HostULong Release() = 0;                                            // slot 3
+  virtual HostResult KOVA_HOSTCALL QueryInterface(const HostGuid& iid,
+                                                  void** object) = 0;  // slot 1
+  virtual HostULong KOVA_HOSTCALL AddRef() = 0;                        // slot 2
+  virtual HostULong KOVA_HOSTCALL Release() = 0;                       // slot 3
   // 0 and a connection on success; anything else means no connection.
-  virtual HostResult GetConnection(ISendToIPCEx** connection) = 0;  // slot 4
+  virtual HostResult KOVA_HOSTCALL GetConnection(ISendToIPCEx** connection) = 0;  // slot 4
   // The product's application context (a COM object) for creating its components;
   // the second argument is always 0. Answers an HRESULT.
-  virtual HostResult GetApplicationContext(void** application_context,
-                                           std::int32_t reserved) = 0;  // slot 5
+  virtual HostResult KOVA_HOSTCALL GetApplicationContext(void** application_context,
+                                                         std::int32_t reserved) = 0;  // slot 5
 
  protected:
   ~IHostContext() = default;

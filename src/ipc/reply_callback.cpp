@@ -2,12 +2,12 @@
 
 namespace kova {
 
-void CTarnReplyCallback::OnResponse(const void* data, HostULong size) {
+void KOVA_HOSTCALL CTarnReplyCallback::OnResponse(const void* data, HostULong size) {
   Deliver(new CTarnMessageBase(data, data != nullptr ? size : 0));
   delete this;
 }
 
-void CTarnReplyCallback::OnCancelled() {
+void KOVA_HOSTCALL CTarnReplyCallback::OnCancelled() {
   delete this;
 }
 

@@ -13,9 +13,9 @@ namespace kova {
 class CTarnReplyCallback : public ISendToIPCEx::IServerCallback {
  public:
   // Builds the reply and hands it to Deliver, then deletes this object.
-  void OnResponse(const void* data, HostULong size) final;
+  void KOVA_HOSTCALL OnResponse(const void* data, HostULong size) final;
   // The request ended without a reply: nothing is delivered; deletes this object.
-  void OnCancelled() final;
+  void KOVA_HOSTCALL OnCancelled() final;
 
  protected:
   virtual ~CTarnReplyCallback() = default;

@@ -23,17 +23,18 @@ class HostContextWithApplication final : public IHostContext {
  public:
   explicit HostContextWithApplication(host::AppContextOptions options) : options_(options) {}
 
-  HostResult QueryInterface(const HostGuid&, void** object) override {
+  HostResult KOVA_HOSTCALL QueryInterface(const HostGuid&, void** object) override {
     *object = nullptr;
     return static_cast<HostResult>(E_NOINTERFACE);
   }
-  HostULong AddRef() override { return 2; }
-  HostULong Release() override { return 1; }
-  HostResult GetConnection(ISendToIPCEx** connection) override {
+  HostULong KOVA_HOSTCALL AddRef() override { return 2; }
+  HostULong KOVA_HOSTCALL Release() override { return 1; }
+  HostResult KOVA_HOSTCALL GetConnection(ISendToIPCEx** connection) override {
     *connection = nullptr;
     return static_cast<HostResult>(E_FAIL);
   }
-  HostResult GetApplicationContext(void** application_context, std::int32_t reserved) override {
+  HostResult KOVA_HOSTCALL GetApplicationContext(void** application_context,
+                                                 std::int32_t reserved) override {
     reserved_arguments_.push_back(reserved);
     return host::GetApplicationContext(
         options_, [this](const std::string& line) { log_.push_back(line); }, application_context);

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -96,6 +97,71 @@ TEST(ExportsTest, ProgramsAreBuiltForTheSameMachine) {
     SCOPED_TRACE(file);
     EXPECT_EQ(FileMachine(BuildDirectory() / "bin" / file), kOwnMachine);
   }
+}
+
+// A host context laid out as the host's compiler lays out a COM object: a table of
+// functions that take the object as their first stack argument and clean the stack up
+// themselves. It refuses the connection, so a dialog identifier above 4 shows nothing.
+struct ComHostContext {
+  struct Table {
+    HRESULT(STDMETHODCALLTYPE* query_interface)(ComHostContext*, const GUID*, void**);
+    ULONG(STDMETHODCALLTYPE* add_ref)(ComHostContext*);
+    ULONG(STDMETHODCALLTYPE* release)(ComHostContext*);
+    HRESULT(STDMETHODCALLTYPE* get_connection)(ComHostContext*, void** connection);
+    HRESULT(STDMETHODCALLTYPE* get_application_context)(ComHostContext*, void**, LONG);
+  };
+  const Table* table = nullptr;
+  int connection_requests = 0;
+  bool connection_out_pointer_given = false;
+};
+
+HRESULT STDMETHODCALLTYPE NoInterface(ComHostContext*, const GUID*, void** object) {
+  *object = nullptr;
+  return E_NOINTERFACE;
+}
+ULONG STDMETHODCALLTYPE FixedCount(ComHostContext*) {
+  return 1;
+}
+HRESULT STDMETHODCALLTYPE RefuseConnection(ComHostContext* self, void** connection) {
+  ++self->connection_requests;
+  self->connection_out_pointer_given = connection != nullptr;
+  if (connection != nullptr) {
+    *connection = nullptr;
+  }
+  return E_FAIL;
+}
+HRESULT STDMETHODCALLTYPE NoApplicationContext(ComHostContext*, void** context, LONG) {
+  *context = nullptr;
+  return E_FAIL;
+}
+
+TEST(ExportsTest, TheLibraryCallsTheHostContextAsACOMObject) {
+  const TestInstallation installation("com host context");
+  const std::wstring path = (installation.Directory() / "KOVAMsg.dll").wstring();
+  const UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+  ASSERT_TRUE(module);
+  using InitializeFn = std::int32_t(__cdecl*)(void*);
+  using ShowFormFn = std::int32_t(__cdecl*)(std::int32_t);
+  using UninitializeFn = std::int32_t(__cdecl*)();
+  const auto entry = [&](const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(module.Get(), name));
+  };
+  const auto initialize = reinterpret_cast<InitializeFn>(entry("_KOVA_Initialize"));
+  const auto show_form = reinterpret_cast<ShowFormFn>(entry("_KOVA_ShowForm"));
+  const auto uninitialize = reinterpret_cast<UninitializeFn>(entry("_KOVA_Uninitialize"));
+  ASSERT_NE(initialize, nullptr);
+  ASSERT_NE(show_form, nullptr);
+  ASSERT_NE(uninitialize, nullptr);
+
+  static constexpr ComHostContext::Table kTable = {NoInterface, FixedCount, FixedCount,
+                                                   RefuseConnection, NoApplicationContext};
+  ComHostContext context;
+  context.table = &kTable;
+  ASSERT_EQ(initialize(&context), 1);
+  EXPECT_EQ(show_form(5), 1);
+  EXPECT_EQ(context.connection_requests, 1);
+  EXPECT_TRUE(context.connection_out_pointer_given);
+  EXPECT_EQ(uninitialize(), 1);
 }
 
 }  // namespace
