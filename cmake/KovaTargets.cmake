@@ -38,7 +38,7 @@ function(kova_add_executable name)
 endfunction()
 
 # kova_add_test(name SOURCES ... [DEPS ...] [LOCKS ...] [LABELS ...]): a GoogleTest
-# program registered with CTest. Under the win64 preset it runs through Wine.
+# program registered with CTest. Under the Windows presets it runs through Wine.
 function(kova_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LOCKS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
