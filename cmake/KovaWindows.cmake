@@ -19,3 +19,6 @@ set_target_properties(kova_png PROPERTIES IMPORTED_LOCATION ${KOVA_MINGW_DEPS}/l
 add_library(kova_gif STATIC IMPORTED GLOBAL)
 set_target_properties(kova_gif PROPERTIES IMPORTED_LOCATION ${KOVA_MINGW_DEPS}/lib/libgif.a
   INTERFACE_INCLUDE_DIRECTORIES ${KOVA_MINGW_DEPS}/include)
+
+# Our Windows tools that the build itself runs (dictionaries, images, the skin file).
+set(KOVA_BUILD_TOOL_RUNNER ${PROJECT_SOURCE_DIR}/scripts/run-build-tool.sh)

@@ -12,7 +12,7 @@ packages=(
   libpng-dev libgif-dev zlib1g-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  libz-mingw-w64-dev wine wine64 wine32:i386 xvfb xauth x11-utils xdotool dpkg-dev python3
+  libz-mingw-w64-dev wine wine64 xvfb xauth x11-utils xdotool dpkg-dev python3
 )
 
 apt_updated=0
@@ -22,10 +22,17 @@ apt_update_once() {
     apt_updated=1
   fi
 }
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  echo "setup: adding the i386 architecture for 32-bit Wine"
-  dpkg --add-architecture i386
-  apt_update_once
+# 32-bit Wine only where the machine runs 32-bit programs: elsewhere its loader cannot
+# start, and with it installed the wine command would pick that loader for every program.
+if "$root/scripts/can-run-32bit.sh"; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture for 32-bit Wine"
+    dpkg --add-architecture i386
+    apt_update_once
+  fi
+  packages+=(wine32:i386)
+else
+  echo "setup: this machine does not run 32-bit programs; the win32 tests will be skipped"
 fi
 
 missing=()

@@ -30,7 +30,7 @@ std::optional<POINT> ChildCentre(HWND parent, const std::wstring& text) {
   } search{text};
   EnumChildWindows(
       parent,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         wchar_t buffer[512] = {};
         GetWindowTextW(window, buffer, 512);

@@ -27,7 +27,7 @@ std::vector<HWND> Children(HWND parent, const std::wstring& class_name) {
   } search{class_name, {}};
   EnumChildWindows(
       parent,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         if (ClassOf(window) == s->class_name) {
           s->found.push_back(window);

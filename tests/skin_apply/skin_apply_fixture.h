@@ -49,20 +49,20 @@ inline void RegisterTestClasses() {
   plain.lpszClassName = kPlainClass;
   RegisterClassW(&plain);
   WNDCLASSW skinned = plain;
-  skinned.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+  skinned.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
     return m == kMsgIsSkinned ? 1 : DefWindowProcW(w, m, wp, lp);
   };
   skinned.lpszClassName = kSkinnedClass;
   RegisterClassW(&skinned);
   WNDCLASSW frame = plain;
-  frame.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+  frame.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
     return DefFrameProcW(w, FindWindowExW(w, nullptr, L"MDICLIENT", nullptr), m, wp, lp);
   };
   frame.lpszClassName = kFrameClass;
   RegisterClassW(&frame);
   WNDCLASSW child = plain;
   // Allows any size, down to nothing, and counts frame recalculations.
-  child.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+  child.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
     if (m == WM_NCCALCSIZE && wp != 0) {
       ++g_child_frame_changes;
     }

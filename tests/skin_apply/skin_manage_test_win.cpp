@@ -23,7 +23,7 @@ HWND SystemDialog() {
   tpl.t.cy = 50;
   return CreateDialogIndirectParamW(
       GetModuleHandleW(nullptr), &tpl.t, nullptr,
-      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+      [](HWND, UINT, WPARAM, LPARAM) CALLBACK -> INT_PTR { return FALSE; }, 0);
 }
 
 using SkinManageTest = testing::SkinApplyTest;
