@@ -18,6 +18,10 @@ cd "$root"
 
 "$root/scripts/setup.sh"
 preset=win32
+if ! "$root/scripts/can-run-32bit.sh"; then
+  echo "demo: this machine does not run 32-bit programs; showing the 64-bit build instead"
+  preset=win64
+fi
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 cmake --build --preset "$preset" --target sample_install >/dev/null
