@@ -17,6 +17,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 "$root/scripts/setup.sh"
+. "$root/scripts/build-env.sh"
 preset=win32
 if ! "$root/scripts/can-run-32bit.sh"; then
   echo "demo: this machine does not run 32-bit programs; showing the 64-bit build instead"

@@ -8,6 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 "$root/scripts/setup.sh"
+. "$root/scripts/build-env.sh"
 "$root/scripts/check-format.sh"
 
 presets=("$@")
