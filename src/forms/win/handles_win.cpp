@@ -38,17 +38,12 @@ int64_t LiveUserObjects() {
   return Sum({HandleKind::kWindow, HandleKind::kMenu, HandleKind::kIcon, HandleKind::kImageList});
 }
 
-ScopedGetDC::ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {
-  if (dc_ != nullptr) {
-    detail::CountHandle(HandleKind::kWindowDC, +1);
+int64_t LiveHandlesOfAllKinds() {
+  int64_t total = 0;
+  for (size_t k = 0; k < static_cast<size_t>(HandleKind::kCount); ++k) {
+    total += LiveHandles(static_cast<HandleKind>(k));
   }
-}
-
-ScopedGetDC::~ScopedGetDC() {
-  if (dc_ != nullptr) {
-    ReleaseDC(window_, dc_);
-    detail::CountHandle(HandleKind::kWindowDC, -1);
-  }
+  return total;
 }
 
 }  // namespace kova
