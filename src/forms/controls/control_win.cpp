@@ -7,7 +7,9 @@
 
 #include "forms/controls/control.h"
 #include "forms/graphics/dib_bitmap.h"
+#include "forms/win/handles_win.h"
 #include "forms/win/per_thread_win.h"
+#include "forms/win/platform_boundary_win.h"
 
 namespace kova {
 
@@ -26,15 +28,10 @@ thread_local TWinControl* t_creating = nullptr;
 class ControlAtom {
  public:
   ControlAtom() : atom_(GlobalAddAtomW(AsWin(ControlPropertyName()))) {}
-  ~ControlAtom() {
-    if (atom_ != 0) {
-      GlobalDeleteAtom(atom_);
-    }
-  }
-  const wchar_t* Name() const { return MAKEINTATOM(atom_); }
+  const wchar_t* Name() const { return MAKEINTATOM(atom_.Get()); }
 
  private:
-  ATOM atom_;
+  UniqueAtom atom_;
 };
 
 const ControlAtom& ThreadControlAtom() {
@@ -397,15 +394,20 @@ void TWinControl::CreateWnd() {
   }
   default_proc_ = it->second.default_proc;
 
+  // A handler that fails during creation fails the creation; the window, if made, is
+  // already ours and goes with this control.
+  PlatformCallScope creation;
   TWinControl* const outer = std::exchange(t_creating, this);
   HWND window = CreateWindowExW(params.ex_style, AsWin(class_name), AsWin(params.caption),
                                 params.style, params.x, params.y, params.width, params.height,
                                 params.parent, nullptr, ModuleInstance(), nullptr);
   t_creating = outer;
+  creation.RethrowPending();
   if (window == nullptr) {
     throw EFrameworkError("cannot create the window of " + std::string(ClassName()));
   }
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  creation.RethrowPending();
   CreateWindowHandle();
   for (TControl* child : controls_) {
     if (auto* win = dynamic_cast<TWinControl*>(child)) {
@@ -812,12 +814,21 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM 
   if (control == nullptr) {
     return DefWindowProcW(window, msg, wparam, lparam);
   }
-  // Messages sent through the window (rather than Perform) reach the control here.
+  // Messages sent through the window (rather than Perform) reach the control here. A
+  // handler that fails leaves the message to the window class's default processing, so
+  // the window stays usable.
   TMessage message{msg, wparam, lparam, 0};
-  if (control->WindowProc) {
-    control->WindowProc(message);
-  } else {
-    control->WndProc(message);
+  const bool handled = RunAtPlatformBoundary([&] {
+    if (control->WindowProc) {
+      control->WindowProc(message);
+    } else {
+      control->WndProc(message);
+    }
+  });
+  if (!handled) {
+    message.Result =
+        CallWindowProcW(control->default_proc_ != nullptr ? control->default_proc_ : DefWindowProcW,
+                        window, msg, wparam, lparam);
   }
   if (msg == WM_NCDESTROY) {
     RemovePropW(window, ThreadControlAtom().Name());

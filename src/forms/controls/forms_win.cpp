@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "base/scope_exit.h"
+#include "forms/win/platform_boundary_win.h"
+
 namespace kova {
 
 namespace {
@@ -21,11 +24,12 @@ struct DisabledWindows {
 
 BOOL CALLBACK DisableOne(HWND window, LPARAM data) {
   auto* list = reinterpret_cast<DisabledWindows*>(data);
-  if (window != list->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
-    list->windows.push_back(window);
-    EnableWindow(window, FALSE);
-  }
-  return TRUE;
+  return RunAtPlatformBoundary([&] {
+    if (window != list->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
+      list->windows.push_back(window);
+      EnableWindow(window, FALSE);
+    }
+  });
 }
 
 void CollectTabStops(TWinControl* control, std::vector<TWinControl*>& out) {
@@ -62,6 +66,8 @@ TForm* TScreen::ActiveForm() const {
 }
 
 void TApplication::ProcessMessages() {
+  // A handler that fails stops the pumping; its failure goes on to the caller.
+  PlatformCallScope pump;
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -73,6 +79,7 @@ void TApplication::ProcessMessages() {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
+    pump.RethrowPending();
   }
 }
 
@@ -359,8 +366,26 @@ TModalResult TForm::ShowModal() {
   EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
   modal_ = true;
   modal_result_ = mrNone;
+  // However the loop is left, by its result or by a handler's failure raised below.
+  const ScopeExit leave([&] {
+    // Enable the others before hiding, so the activation goes back to one of them.
+    for (HWND w : disabled.windows) {
+      if (IsWindow(w)) {
+        EnableWindow(w, TRUE);
+      }
+    }
+    Hide();
+    if (previous_active != nullptr && IsWindow(previous_active)) {
+      SetActiveWindow(previous_active);
+    }
+    modal_ = false;
+  });
+  // A handler that fails while the loop runs ends it, and its failure goes on to the
+  // caller of ShowModal.
+  PlatformCallScope loop;
   Show();
   SetForegroundWindow(window);
+  loop.RethrowPending();
   while (modal_result_ == mrNone) {
     MSG msg;
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -376,21 +401,11 @@ TModalResult TForm::ShowModal() {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
+    loop.RethrowPending();
     if (!HandleAllocated()) {
       modal_result_ = mrCancel;  // the window went away under the loop
     }
   }
-  // Enable the others before hiding, so the activation goes back to one of them.
-  for (HWND w : disabled.windows) {
-    if (IsWindow(w)) {
-      EnableWindow(w, TRUE);
-    }
-  }
-  Hide();
-  if (previous_active != nullptr && IsWindow(previous_active)) {
-    SetActiveWindow(previous_active);
-  }
-  modal_ = false;
   return modal_result_;
 }
 

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "forms/win/per_thread_win.h"
+#include "forms/win/platform_boundary_win.h"
 
 namespace kova {
 
@@ -22,7 +23,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
   if (it != ticks.end()) {
     // Copy: the tick may stop (and erase) its own timer.
     std::function<void()> tick = it->second;
-    tick();
+    RunAtPlatformBoundary(tick);
   }
 }
 
