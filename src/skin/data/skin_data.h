@@ -22,6 +22,9 @@
 #include "skin/data/skin_platform.h"
 #include "skin/data/skin_types.h"
 
+// The system's scroll-bar record (SCROLLBARINFO on Windows).
+struct tagSCROLLBARINFO;
+
 namespace kova {
 
 class TQuickIni;
@@ -100,6 +103,9 @@ class TSkinData : public TComponent {
   // Queries of the painting code.
   bool GetPrecolor(TColor& color, int index) const;
   bool IsHint() const { return hint_shown_; }
+  // The system's GetScrollBarInfo where the system offers it; false otherwise (and on
+  // systems without windows). |info| carries its size in, as the system expects.
+  bool GetScrollBarInfo(SkinWindow window, int32_t object, tagSCROLLBARINFO& info) const;
   // True until a skin description has been read.
   bool Empty() const { return empty_; }
   bool Loading() const { return loading_; }
@@ -235,7 +241,8 @@ class TSkinData : public TComponent {
   bool loading_ = true;
   bool empty_ = true;
   bool hint_shown_ = false;
-  void* hint_window_ = nullptr;
+  // The hint window, owned through a platform object this header does not name.
+  std::shared_ptr<void> hint_window_;
   SkinWindow deciding_window_ = nullptr;
   std::string skin_name_;
   TMemoryStream skin_data_;

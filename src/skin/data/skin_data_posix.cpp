@@ -7,5 +7,8 @@ namespace kova {
 void TSkinData::ShowHint(int, int, const WideString&) {}
 void TSkinData::DestroyHint() {}
 void TSkinData::TakeAppIcon() {}
+bool TSkinData::GetScrollBarInfo(SkinWindow, int32_t, tagSCROLLBARINFO&) const {
+  return false;
+}
 
 }  // namespace kova

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "skin/data/skin_platform.h"
+#include "skin/data/skin_system_win.h"
 
 namespace kova {
 
@@ -14,8 +15,7 @@ void SkinMaximizedSize(int& width, int& height) {
 }
 
 bool SkinHasScrollBarInfo() {
-  HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  return user32 != nullptr && GetProcAddress(user32, "GetScrollBarInfo") != nullptr;
+  return pGetScrollBarInfo != nullptr;
 }
 
 SkinCaptionFont SkinSystemCaptionFont() {
