@@ -10,6 +10,7 @@
 
 #include "config/sibling_interfaces.h"
 #include "forms/classes/text.h"
+#include "forms/win/handles_win.h"
 #include "loopback/loopback_connection.h"
 #include "host_context.h"
 #include "host_options.h"
@@ -40,12 +41,11 @@ std::vector<std::wstring> OptionArguments() {
     return kova::host::SplitOptionText(text);
   }
   int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  const kova::UniqueLocalMemory<LPWSTR> argv(CommandLineToArgvW(GetCommandLineW(), &count));
   std::vector<std::wstring> arguments;
-  for (int i = 1; i < count; ++i) {
-    arguments.emplace_back(argv[i]);
+  for (int i = 1; argv && i < count; ++i) {
+    arguments.emplace_back(argv.Get()[i]);
   }
-  LocalFree(argv);
   return arguments;
 }
 

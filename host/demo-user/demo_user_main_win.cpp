@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "firewall_prompt_run_win.h"
+#include "forms/win/handles_win.h"
 #include "screenshot_win.h"
 #include "window_search_win.h"
 
@@ -24,10 +25,11 @@ constexpr char kUsage[] =
 
 std::vector<std::wstring> Arguments() {
   int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> arguments(argv + 1, argv + count);
-  LocalFree(argv);
-  return arguments;
+  const kova::UniqueLocalMemory<LPWSTR> argv(CommandLineToArgvW(GetCommandLineW(), &count));
+  if (!argv || count < 1) {
+    return {};
+  }
+  return std::vector<std::wstring>(argv.Get() + 1, argv.Get() + count);
 }
 
 int SaveShownWindow(const std::wstring& title, const std::wstring& out, const std::wstring& text) {

@@ -14,15 +14,12 @@
 #include <vector>
 
 #include "forms/classes/text.h"
+#include "forms/win/handles_win.h"
 
 namespace {
 
 using kova::FromWin;
 using kova::WideToUtf8;
-
-struct LocalFreeDeleter {
-  void operator()(void* memory) const { LocalFree(memory); }
-};
 
 std::wstring ModulePath() {
   std::vector<wchar_t> buffer(4096, L'\0');
@@ -46,31 +43,26 @@ std::string HandleLine() {
 }
 
 bool WriteWhole(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
+  const kova::UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     return false;
   }
   DWORD written = 0;
-  const bool ok =
-      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-      written == bytes.size();
-  CloseHandle(file);
-  return ok;
+  return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
 }
 
 bool AppendLine(const std::wstring& path, const std::string& line) {
-  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
+  const kova::UniqueFileHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     return false;
   }
   DWORD written = 0;
-  const bool ok =
-      WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
-      written == line.size();
-  CloseHandle(file);
-  return ok;
+  return WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+         written == line.size();
 }
 
 }  // namespace
@@ -80,9 +72,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   std::string log = "command line: " + Utf8(command_line) + "\n";
   int count = 0;
-  std::unique_ptr<LPWSTR, LocalFreeDeleter> arguments(CommandLineToArgvW(command_line, &count));
-  for (int i = 0; arguments != nullptr && i < count; ++i) {
-    log += "argument " + std::to_string(i) + ": " + Utf8(arguments.get()[i]) + "\n";
+  const kova::UniqueLocalMemory<LPWSTR> arguments(CommandLineToArgvW(command_line, &count));
+  for (int i = 0; arguments && i < count; ++i) {
+    log += "argument " + std::to_string(i) + ": " + Utf8(arguments.Get()[i]) + "\n";
   }
   const std::wstring module = ModulePath();
   log += "module: " + Utf8(module) + "\n";

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "forms/win/handles_win.h"
+
 namespace kova {
 
 namespace {
@@ -18,22 +20,20 @@ WideString Number(int value) {
 
 // The system's own text for a result, in the user's language; empty when it has none.
 WideString SystemMessage(HRESULT result) {
-  wchar_t* buffer = nullptr;
+  // With FORMAT_MESSAGE_ALLOCATE_BUFFER the buffer argument receives the allocation.
+  UniqueLocalMemory<wchar_t> buffer;
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, static_cast<DWORD>(result), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-      reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+      reinterpret_cast<wchar_t*>(static_cast<wchar_t**>(buffer.Receive())), 0, nullptr);
   WideString message;
-  if (length != 0 && buffer != nullptr) {
-    message.assign(FromWin(buffer), length);
+  if (length != 0 && buffer) {
+    message.assign(FromWin(buffer.Get()), length);
   }
   // System messages end in a line break, which would split the report's line.
   while (!message.empty() &&
          (message.back() == u'\r' || message.back() == u'\n' || message.back() == u' ')) {
     message.pop_back();
-  }
-  if (buffer != nullptr) {
-    LocalFree(buffer);
   }
   return message;
 }

@@ -4,25 +4,10 @@
 
 #include <array>
 
+#include "forms/win/handles_win.h"
+
 namespace kova {
 namespace {
-
-class ScopedKey {
- public:
-  ScopedKey() = default;
-  ~ScopedKey() {
-    if (key_ != nullptr) {
-      RegCloseKey(key_);
-    }
-  }
-  ScopedKey(const ScopedKey&) = delete;
-  ScopedKey& operator=(const ScopedKey&) = delete;
-  HKEY* Receive() { return &key_; }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 // The product's setup is a 32-bit program and records its key in the 32-bit view of
 // the registry. A 32-bit process sees that view by default; the 64-bit build asks
@@ -37,7 +22,7 @@ constexpr REGSAM kSetupKeyAccess = KEY_READ;
 // its first NUL and never beyond the buffer. A value that does not fit leaves the
 // buffer empty.
 WideString ReadSetupValue(const char16_t* name) {
-  ScopedKey key;
+  UniqueRegKey key;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, AsWin(kSetupKey), 0, kSetupKeyAccess, key.Receive()) !=
       ERROR_SUCCESS) {
     return WideString();

@@ -16,10 +16,6 @@
 
 namespace kova {
 
-// GDI objects (fonts, regions, bitmaps, memory device contexts) that GDI canvases have
-// made and not yet deleted, in this process.
-int64_t GdiCanvasLiveObjects();
-
 class GdiCanvas : public HTMLCanvas {
  public:
   // |font| is the starting font, as the caller's control font would be.

@@ -4,42 +4,12 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <atomic>
+
+#include "forms/win/handles_win.h"
 
 namespace kova {
 
 namespace {
-
-std::atomic<int64_t> g_live_objects{0};
-
-// Deletes a GDI object made by this file and keeps the live count.
-struct GdiDeleter {
-  void operator()(HGDIOBJ object) const {
-    if (object != nullptr && DeleteObject(object))
-      --g_live_objects;
-  }
-};
-using OwnedObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, GdiDeleter>;
-
-OwnedObject Own(HGDIOBJ object) {
-  if (object != nullptr)
-    ++g_live_objects;
-  return OwnedObject(object);
-}
-
-struct MemoryDCDeleter {
-  void operator()(HDC dc) const {
-    if (dc != nullptr && DeleteDC(dc))
-      --g_live_objects;
-  }
-};
-using OwnedMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDCDeleter>;
-
-OwnedMemoryDC OwnMemoryDC(HDC dc) {
-  if (dc != nullptr)
-    ++g_live_objects;
-  return OwnedMemoryDC(dc);
-}
 
 // Fonts made during one paint; more distinct fonts than this in one text are rare,
 // and the oldest unselected ones are dropped first.
@@ -55,24 +25,20 @@ HIMAGELIST SystemImageList(SystemImageSize which) {
 
 }  // namespace
 
-int64_t GdiCanvasLiveObjects() {
-  return g_live_objects.load();
-}
-
 struct GdiCanvas::CachedFont {
   Font font;
-  OwnedObject handle;
+  UniqueFont handle;
   int ascent = 0;
   int height = 0;
 };
 
 class GdiCanvas::OwnedRegion {
  public:
-  explicit OwnedRegion(HRGN region) : region_(Own(region)) {}
-  HRGN get() const { return static_cast<HRGN>(region_.get()); }
+  explicit OwnedRegion(HRGN region) : region_(region) {}
+  HRGN get() const { return region_.Get(); }
 
  private:
-  OwnedObject region_;
+  UniqueRegion region_;
 };
 
 GdiCanvas::GdiCanvas(HDC dc, Font font)
@@ -139,8 +105,8 @@ GdiCanvas::CachedFont& GdiCanvas::Select(const Font& font) {
     std::copy_n(font.name.begin(), length, logfont.lfFaceName);
     auto cached = std::make_unique<CachedFont>();
     cached->font = font;
-    cached->handle = Own(CreateFontIndirectW(&logfont));
-    SelectObject(dc_, cached->handle.get());
+    cached->handle.Reset(CreateFontIndirectW(&logfont));
+    SelectObject(dc_, cached->handle.Get());
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc_, &metrics);
     cached->ascent = metrics.tmAscent;
@@ -149,7 +115,7 @@ GdiCanvas::CachedFont& GdiCanvas::Select(const Font& font) {
     it = fonts_.end() - 1;
   }
   if (selected_ != it->get())
-    SelectObject(dc_, (*it)->handle.get());
+    SelectObject(dc_, (*it)->handle.Get());
   selected_ = it->get();
   return **it;
 }
@@ -221,8 +187,8 @@ void GdiCanvas::DrawImage(const PixelImage& image, const Rect& dest) {
   }
   // Partly transparent: blend premultiplied pixels from a DIB section.
   void* bits = nullptr;
-  OwnedObject bitmap = Own(CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  OwnedMemoryDC memory = OwnMemoryDC(CreateCompatibleDC(dc_));
+  UniqueBitmap bitmap(CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueMemoryDC memory(CreateCompatibleDC(dc_));
   if (!bitmap || !memory || bits == nullptr)
     return;
   auto* out = static_cast<uint32_t*>(bits);
@@ -232,11 +198,10 @@ void GdiCanvas::DrawImage(const PixelImage& image, const Rect& dest) {
     auto channel = [&](int shift) { return (((p >> shift) & 0xFF) * a / 255) << shift; };
     out[i] = (a << 24) | channel(16) | channel(8) | channel(0);
   }
-  HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
+  ScopedSelectObject selected(memory.Get(), bitmap.Get());
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  GdiAlphaBlend(dc_, dest.left, dest.top, dest.Width(), dest.Height(), memory.get(), 0, 0,
+  GdiAlphaBlend(dc_, dest.left, dest.top, dest.Width(), dest.Height(), memory.Get(), 0, 0,
                 image.width, image.height, blend);
-  SelectObject(memory.get(), previous);
 }
 
 bool GdiCanvas::SystemImageListSize(SystemImageSize which, Size& size) {

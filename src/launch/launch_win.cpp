@@ -3,33 +3,14 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <memory>
 #include <vector>
 
+#include "forms/win/handles_win.h"
 #include "launch/command_line.h"
 
 namespace kova {
 
 namespace {
-
-struct LocalFreeDeleter {
-  void operator()(void* memory) const { LocalFree(memory); }
-};
-
-class ScopedHandle {
- public:
-  explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
-  ~ScopedHandle() {
-    if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) {
-      CloseHandle(handle_);
-    }
-  }
-  ScopedHandle(const ScopedHandle&) = delete;
-  ScopedHandle& operator=(const ScopedHandle&) = delete;
-
- private:
-  HANDLE handle_;
-};
 
 constexpr DWORD kModulePathCapacity = 4096;
 
@@ -66,8 +47,8 @@ bool LaunchProcess(WideStringView parameters, WideStringView program) {
     return false;
   }
   // The process runs on its own; we never wait for it.
-  ScopedHandle process_handle(process.hProcess);
-  ScopedHandle thread_handle(process.hThread);
+  UniqueKernelHandle process_handle(process.hProcess);
+  UniqueKernelHandle thread_handle(process.hThread);
   return true;
 }
 
@@ -80,8 +61,8 @@ SetupLaunchResult LaunchSetupConfirmed(WideStringView module_directory,
                                        WideStringView host_command_line) {
   const WideString line(host_command_line);
   int count = 0;
-  std::unique_ptr<LPWSTR, LocalFreeDeleter> arguments(CommandLineToArgvW(AsWin(line), &count));
-  if (arguments == nullptr || count != 3) {
+  UniqueLocalMemory<LPWSTR> arguments(CommandLineToArgvW(AsWin(line), &count));
+  if (!arguments || count != 3) {
     return SetupLaunchResult::kWrongArgumentCount;
   }
   // Without our own directory the path would name "\Setup.exe" at the root of the
@@ -91,7 +72,7 @@ SetupLaunchResult LaunchSetupConfirmed(WideStringView module_directory,
   }
   const WideString setup_path = SetupProgramPath(module_directory);
   const WideString parameters =
-      ConfirmedSetupParameters(setup_path, WideFromWin(arguments.get()[count - 1]));
+      ConfirmedSetupParameters(setup_path, WideFromWin(arguments.Get()[count - 1]));
   return LaunchProcess(parameters, setup_path) ? SetupLaunchResult::kStarted
                                                : SetupLaunchResult::kStartFailed;
 }

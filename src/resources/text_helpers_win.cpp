@@ -5,40 +5,29 @@
 #include <algorithm>
 
 #include "forms/classes/typinfo.h"
+#include "forms/win/handles_win.h"
 #include "resources/html_wrap.h"
 
 namespace kova {
 
 namespace {
 
-// Releases the screen's device context and restores its font.
+// The screen's device context with a font selected for measuring.
 class ScreenTextContext {
  public:
-  explicit ScreenTextContext(HFONT font) : dc_(GetDC(nullptr)) {
-    if (dc_ != nullptr) {
-      previous_ = SelectObject(dc_, font);
-    }
-  }
-  ~ScreenTextContext() {
-    if (dc_ != nullptr) {
-      SelectObject(dc_, previous_);
-      ReleaseDC(nullptr, dc_);
-    }
-  }
-  ScreenTextContext(const ScreenTextContext&) = delete;
-  ScreenTextContext& operator=(const ScreenTextContext&) = delete;
+  explicit ScreenTextContext(HFONT font) : dc_(nullptr), font_(dc_.Get(), font) {}
 
   int Width(const char16_t* text, int length) const {
     SIZE size{0, 0};
-    if (dc_ == nullptr || !GetTextExtentPoint32W(dc_, AsWin(text), length, &size)) {
+    if (!dc_ || !GetTextExtentPoint32W(dc_.Get(), AsWin(text), length, &size)) {
       return 0;
     }
     return size.cx;
   }
 
  private:
-  HDC dc_;
-  HGDIOBJ previous_ = nullptr;
+  ScopedGetDC dc_;
+  ScopedSelectObject font_;
 };
 
 // Measures with the font itself, switching its style between regular and bold as the

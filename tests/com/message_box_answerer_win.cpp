@@ -33,9 +33,6 @@ MessageBoxAnswerer::MessageBoxAnswerer(int answer)
 
 MessageBoxAnswerer::~MessageBoxAnswerer() {
   current_answerer = nullptr;
-  if (hook_ != nullptr) {
-    UnhookWindowsHookEx(hook_);
-  }
 }
 
 // The box is activated while it is still being set up (its text comes later), so it

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/win/handles_win.h"
+
 namespace kova::testing {
 
 struct ShownBox {
@@ -31,7 +33,7 @@ class MessageBoxAnswerer {
   static void CALLBACK TimerProcedure(HWND, UINT, UINT_PTR timer, DWORD);
 
   int answer_;
-  HHOOK hook_;
+  UniqueHook hook_;
   HWND pending_ = nullptr;  // activated, not yet answered
   std::vector<ShownBox> boxes_;
 };

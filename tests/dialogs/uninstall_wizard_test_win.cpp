@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "config/sibling_interfaces.h"
+#include "forms/win/handles_win.h"
 #include "config/unique_module_win.h"
 #include "dialog_user_win.h"
 #include "skin/apply/skin_messages.h"
@@ -385,11 +386,10 @@ class WizardLaunchTest : public WizardInstallation,
     if (!created) {
       return 0xFFFFFFFF;
     }
-    WaitForSingleObject(process.hProcess, 60000);
+    const UniqueProcessHandles started(process);
+    WaitForSingleObject(started.process.Get(), 60000);
     DWORD exit_code = 0xFFFFFFFF;
-    GetExitCodeProcess(process.hProcess, &exit_code);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    GetExitCodeProcess(started.process.Get(), &exit_code);
     return exit_code;
   }
 

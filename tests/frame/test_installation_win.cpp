@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "forms/win/handles_win.h"
+
 namespace kova::testing {
 namespace fs = std::filesystem;
 
@@ -47,14 +49,14 @@ fs::path WindowsPath(std::wstring path) {
 }
 
 std::optional<std::wstring> ReadValue(const wchar_t* name) {
-  const HKEY key = OpenSetupKey(KEY_QUERY_VALUE);
-  if (key == nullptr) {
+  const UniqueRegKey key(OpenSetupKey(KEY_QUERY_VALUE));
+  if (!key) {
     return std::nullopt;
   }
   wchar_t buffer[2048] = {};
   DWORD size = sizeof(buffer) - sizeof(wchar_t);
-  const LONG status = RegGetValueW(key, nullptr, name, RRF_RT_REG_SZ, nullptr, buffer, &size);
-  RegCloseKey(key);
+  const LONG status =
+      RegGetValueW(key.Get(), nullptr, name, RRF_RT_REG_SZ, nullptr, buffer, &size);
   if (status != ERROR_SUCCESS) {
     return std::nullopt;
   }
@@ -93,20 +95,18 @@ ScopedSetupKey::~ScopedSetupKey() {
 }
 
 void ScopedSetupKey::SetValue(const wchar_t* name, const std::wstring& value) {
-  HKEY key = nullptr;
+  UniqueRegKey key;
   if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSetupKey, 0, nullptr, 0, KEY_WRITE | kSetupView, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS) {
+                      key.Receive(), nullptr) != ERROR_SUCCESS) {
     throw std::runtime_error("cannot create the setup key");
   }
-  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+  RegSetValueExW(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
 }
 
 void ScopedSetupKey::DeleteValue(const wchar_t* name) {
-  if (const HKEY key = OpenSetupKey(KEY_SET_VALUE)) {
-    RegDeleteValueW(key, name);
-    RegCloseKey(key);
+  if (const UniqueRegKey key(OpenSetupKey(KEY_SET_VALUE)); key) {
+    RegDeleteValueW(key.Get(), name);
   }
 }
 
@@ -184,10 +184,10 @@ std::wstring ReplaceOnce(std::wstring text, const std::wstring& from, const std:
 HostRun RunHost(const TestInstallation& installation, const std::string& options,
                 const std::wstring& host_arguments, bool trace, const fs::path& working_directory) {
   SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-  HANDLE read_end = nullptr;
-  HANDLE write_end = nullptr;
-  CreatePipe(&read_end, &write_end, &inherit, 0);
-  SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
+  UniqueKernelHandle read_end;
+  UniqueKernelHandle write_end;
+  CreatePipe(read_end.Receive(), write_end.Receive(), &inherit, 0);
+  SetHandleInformation(read_end.Get(), HANDLE_FLAG_INHERIT, 0);
 
   SetEnvironmentVariableW(L"KOVA_HOST_OPTIONS",
                           std::wstring(options.begin(), options.end()).c_str());
@@ -200,8 +200,8 @@ HostRun RunHost(const TestInstallation& installation, const std::string& options
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = write_end;
-  startup.hStdError = write_end;
+  startup.hStdOutput = write_end.Get();
+  startup.hStdError = write_end.Get();
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   PROCESS_INFORMATION process{};
   HostRun run;
@@ -210,20 +210,20 @@ HostRun RunHost(const TestInstallation& installation, const std::string& options
                          .wstring()
                          .c_str(),
                      &startup, &process)) {
-    CloseHandle(write_end);
-    write_end = nullptr;
+    const UniqueKernelHandle process_handle(process.hProcess);
+    const UniqueKernelHandle thread_handle(process.hThread);
+    // Our copy of the write end goes, so reading ends when the host's copy does.
+    write_end.Reset();
     std::string output;
     char buffer[4096];
     DWORD got = 0;
-    while (ReadFile(read_end, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+    while (ReadFile(read_end.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
       output.append(buffer, got);
     }
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     run.exit_code = static_cast<int>(code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
       if (!line.empty() && line.back() == '\r')
@@ -231,9 +231,6 @@ HostRun RunHost(const TestInstallation& installation, const std::string& options
       run.lines.push_back(line);
     }
   }
-  if (write_end)
-    CloseHandle(write_end);
-  CloseHandle(read_end);
   SetEnvironmentVariableW(L"KOVA_HOST_OPTIONS", nullptr);
   SetEnvironmentVariableW(L"KOVA_TRACE", nullptr);
   return run;

@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
+#include "forms/win/handles_win.h"
 #include "htmltext/html_draw.h"
 
 namespace kova {
@@ -37,26 +39,20 @@ class Surface {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ =
-        CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
+    dc_.Reset(CreateCompatibleDC(nullptr));
+    bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS,
+                                   reinterpret_cast<void**>(&bits_), nullptr, 0));
+    selected_.emplace(dc_.Get(), bitmap_.Get());
     Clear();
-  }
-  ~Surface() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
   }
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
 
-  HDC dc() const { return dc_; }
+  HDC dc() const { return dc_.Get(); }
   void Clear() {
     RECT all{0, 0, width_, height_};
-    HBRUSH brush = CreateSolidBrush(kBackground);
-    ::FillRect(dc_, &all, brush);
-    DeleteObject(brush);
+    const UniqueBrush brush(CreateSolidBrush(kBackground));
+    ::FillRect(dc_.Get(), &all, brush.Get());
     GdiFlush();
   }
   // 0x00BBGGRR like the rest of the engine.
@@ -103,9 +99,9 @@ class Surface {
  private:
   int width_;
   int height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
+  UniqueMemoryDC dc_;
+  UniqueBitmap bitmap_;
+  std::optional<ScopedSelectObject> selected_;
   uint32_t* bits_ = nullptr;
 };
 
@@ -198,7 +194,7 @@ TEST(GdiCanvasTest, EveryObjectIsRestoredOrDeletedOverTenThousandCalls) {
   const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
   const HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
   const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
-  const int64_t live = GdiCanvasLiveObjects();
+  const int64_t live = LiveGdiObjects();
 
   // Many fonts (past the cache), colours, rules, a focus rectangle, error lines, an
   // image with transparency and a clip, with and without drawing.
@@ -233,9 +229,9 @@ TEST(GdiCanvasTest, EveryObjectIsRestoredOrDeletedOverTenThousandCalls) {
       params.measure_only = i % 2 == 1;
       params.test_point = Point{i % 300, i % 120};
       HTMLDraw(canvas, i % 50 == 0 ? markup : texts[i % 3], params);
-      ASSERT_GT(GdiCanvasLiveObjects(), live);  // the call's fonts live until the canvas goes
+      ASSERT_GT(LiveGdiObjects(), live);  // the call's fonts live until the canvas goes
     }
-    ASSERT_EQ(GdiCanvasLiveObjects(), live) << "call " << i;
+    ASSERT_EQ(LiveGdiObjects(), live) << "call " << i;
   }
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
   EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
@@ -243,9 +239,8 @@ TEST(GdiCanvasTest, EveryObjectIsRestoredOrDeletedOverTenThousandCalls) {
   EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
   EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
   EXPECT_EQ(GetBkMode(dc), OPAQUE);
-  HRGN clip = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetClipRgn(dc, clip), 0);  // no clip, as before
-  DeleteObject(clip);
+  const UniqueRegion clip(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetClipRgn(dc, clip.Get()), 0);  // no clip, as before
 }
 
 TEST(GdiCanvasTest, AnEnclosingClipIsKeptAndRestored) {
@@ -259,12 +254,11 @@ TEST(GdiCanvasTest, AnEnclosingClipIsKeptAndRestored) {
   // Nothing is drawn right of the caller's clip, and the clip is still in place.
   EXPECT_EQ(surface.CountPixels({50, 0, 100, 40}, IsWhiteText), 0);
   EXPECT_GT(surface.CountPixels({0, 0, 50, 40}, IsWhiteText), 0);
-  HRGN clip = CreateRectRgn(0, 0, 0, 0);
-  ASSERT_EQ(GetClipRgn(dc, clip), 1);
+  const UniqueRegion clip(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_EQ(GetClipRgn(dc, clip.Get()), 1);
   RECT box;
-  GetRgnBox(clip, &box);
+  GetRgnBox(clip.Get(), &box);
   EXPECT_EQ(box.right, 50);
-  DeleteObject(clip);
 }
 
 TEST(GdiCanvasTest, SystemColoursResolveThroughThePlatform) {

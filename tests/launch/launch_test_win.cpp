@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "forms/win/handles_win.h"
 #include "import_patch_win.h"
 #include "launch/command_line.h"
 #include "launch/launch.h"
@@ -135,12 +136,11 @@ int RunProbe(const fs::path& directory, const std::wstring& host_arguments) {
                       directory.c_str(), &startup, &process)) {
     return kProbeCrashed;
   }
+  const UniqueProcessHandles started(process);
   DWORD exit_code = static_cast<DWORD>(kProbeCrashed);
-  if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
-    GetExitCodeProcess(process.hProcess, &exit_code);
+  if (WaitForSingleObject(started.process.Get(), 30000) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(started.process.Get(), &exit_code);
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   return static_cast<int>(exit_code);
 }
 
@@ -251,13 +251,12 @@ TEST(QuoteArgumentTest, TheSystemSplitsTheTokenBackIntoTheArgument) {
     SCOPED_TRACE(Utf8(argument));
     const WideString line = u"prog.exe " + QuoteArgument(FromWin(argument));
     int count = 0;
-    LPWSTR* split = CommandLineToArgvW(AsWin(line), &count);
-    ASSERT_NE(split, nullptr);
+    const UniqueLocalMemory<LPWSTR> split(CommandLineToArgvW(AsWin(line), &count));
+    ASSERT_TRUE(split);
     EXPECT_EQ(count, 2);
     if (count == 2) {
-      EXPECT_EQ(std::wstring(split[1]), argument);
+      EXPECT_EQ(std::wstring(split.Get()[1]), argument);
     }
-    LocalFree(split);
   }
 }
 
@@ -273,8 +272,8 @@ SetupLog StartSetupAndRead(const std::string& name, bool through_launch_process)
   const std::wstring setup = (directory / "Setup.exe").wstring();
 
   SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
-  HANDLE event = CreateEventW(&inheritable, TRUE, FALSE, nullptr);
-  const std::wstring handle_value = std::to_wstring(reinterpret_cast<uintptr_t>(event));
+  const UniqueKernelHandle event(CreateEventW(&inheritable, TRUE, FALSE, nullptr));
+  const std::wstring handle_value = std::to_wstring(reinterpret_cast<uintptr_t>(event.Get()));
   SetEnvironmentVariableW(L"KOVA_SETUP_CHECK_HANDLE", handle_value.c_str());
 
   bool started = false;
@@ -288,15 +287,11 @@ SetupLog StartSetupAndRead(const std::string& name, bool through_launch_process)
     PROCESS_INFORMATION process = {};
     started = CreateProcessW(setup.c_str(), command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
                              nullptr, &startup, &process);
-    if (started) {
-      CloseHandle(process.hThread);
-      CloseHandle(process.hProcess);
-    }
+    const UniqueProcessHandles handles(process);
   }
   SetEnvironmentVariableW(L"KOVA_SETUP_CHECK_HANDLE", nullptr);
   EXPECT_TRUE(started);
   auto log = WaitForLog(directory);
-  CloseHandle(event);
   EXPECT_TRUE(log.has_value());
   return log.value_or(SetupLog{});
 }

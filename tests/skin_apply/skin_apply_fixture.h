@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../skin_model/skin_fixture.h"
+#include "forms/win/handles_win.h"
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/skin_messages.h"
 
@@ -83,10 +84,8 @@ inline HWND MakeWindow(const wchar_t* cls, int w, int h, DWORD style = WS_POPUP)
 }
 
 inline bool HasRegion(HWND wnd) {
-  HRGN probe = CreateRectRgn(0, 0, 0, 0);
-  const int kind = GetWindowRgn(wnd, probe);
-  DeleteObject(probe);
-  return kind != ERROR;
+  const UniqueRegion probe(CreateRectRgn(0, 0, 0, 0));
+  return GetWindowRgn(wnd, probe.Get()) != ERROR;
 }
 
 class SkinApplyTest : public ::testing::Test {

@@ -279,12 +279,11 @@ TEST_F(SkinManageTest, PopupMenusOfTheScreenAreRecognised) {
   Data(TSkinFormType::sfMainform);
   TSkinManage& manager = Manager();
   TPopupMenu popup(nullptr);
-  HMENU other = CreatePopupMenu();
-  manager.FindPopupMenu(other);
+  const UniqueMenu other(CreatePopupMenu());
+  manager.FindPopupMenu(other.Get());
   EXPECT_FALSE(manager.FPopupPending);
   manager.FindPopupMenu(popup.Handle());
   EXPECT_TRUE(manager.FPopupPending);
-  DestroyMenu(other);
 }
 
 TEST_F(SkinManageTest, SkinDataRequestsGoThroughTheManager) {

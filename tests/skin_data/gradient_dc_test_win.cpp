@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "forms/win/handles_win.h"
 #include "skin/data/image_utils.h"
 
 namespace kova {
@@ -19,22 +22,17 @@ class MemoryDc {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-  }
-  ~MemoryDc() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
+    bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    selected_.emplace(dc_.Get(), bitmap_.Get());
   }
   MemoryDc(const MemoryDc&) = delete;
   MemoryDc& operator=(const MemoryDc&) = delete;
-  HDC get() const { return dc_; }
+  HDC get() const { return dc_.Get(); }
 
  private:
-  HDC dc_;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  UniqueMemoryDC dc_;
+  UniqueBitmap bitmap_;
+  std::optional<ScopedSelectObject> selected_;
 };
 
 TEST(GradFillDcTest, PaintsTheSharedColourTables) {
@@ -51,9 +49,7 @@ TEST(GradFillDcTest, OnlyTheVisibleColumnsArePaintedWithFullGradientColours) {
   MemoryDc dc(4, 1);
   RECT all{0, 0, 4, 1};
   FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  HRGN clip = CreateRectRgn(0, 0, 2, 1);
-  SelectClipRgn(dc.get(), clip);
-  DeleteObject(clip);
+  SelectClipRgn(dc.get(), UniqueRegion(CreateRectRgn(0, 0, 2, 1)).Get());
   GradFill(dc.get(), RECT{-2, 0, 4, 1}, 0x000000, false, 0x0000FF);
   SelectClipRgn(dc.get(), nullptr);
   const std::vector<TColor>& full = GradientColors(6, 0x000000, 0x0000FF);

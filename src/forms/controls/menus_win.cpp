@@ -153,9 +153,12 @@ void TMenu::Fill(HMENU menu, const TMenuItem& item) {
     if (child->Caption() == u"-") {
       AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else if (child->Count() > 0) {
-      HMENU sub = CreatePopupMenu();  // owned by the parent menu once appended
-      Fill(sub, *child);
-      AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), AsWin(child->Caption()));
+      UniqueMenu sub(CreatePopupMenu());
+      Fill(sub.Get(), *child);
+      if (AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.Get()),
+                      AsWin(child->Caption()))) {
+        (void)sub.Release();  // the parent menu owns and destroys it from now on
+      }
     } else {
       AppendMenuW(menu, flags, child->Command(), AsWin(child->Caption()));
     }

@@ -184,6 +184,15 @@ template <class T>
 using UniqueLocalMemory = UniqueHandleOf<T*, HandleKind::kLocalMemory, LocalFree>;
 using UniqueWindowDC = UniqueHandle<detail::WindowDCTraits>;
 
+// The process and thread handles that CreateProcessW answers, closed together.
+struct UniqueProcessHandles {
+  UniqueProcessHandles() = default;
+  explicit UniqueProcessHandles(const PROCESS_INFORMATION& started)
+      : process(started.hProcess), thread(started.hThread) {}
+  UniqueKernelHandle process;
+  UniqueKernelHandle thread;
+};
+
 // The device context of a window's client area (GetDC; null window: the screen).
 inline UniqueWindowDC TakeDC(HWND window) {
   return UniqueWindowDC(GetDC(window), detail::WindowDCTraits{window});

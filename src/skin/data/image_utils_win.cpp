@@ -1,29 +1,9 @@
 #include "skin/data/image_utils.h"
 
+#include "forms/win/handles_win.h"
 #include "skin/data/system_colors.h"
 
 namespace kova {
-
-namespace {
-
-// A solid brush for one fill; deleted when it goes out of scope.
-class SolidBrush {
- public:
-  explicit SolidBrush(TColor color) : brush_(CreateSolidBrush(static_cast<COLORREF>(color))) {}
-  ~SolidBrush() {
-    if (brush_ != nullptr) {
-      DeleteObject(brush_);
-    }
-  }
-  SolidBrush(const SolidBrush&) = delete;
-  SolidBrush& operator=(const SolidBrush&) = delete;
-  HBRUSH get() const { return brush_; }
-
- private:
-  HBRUSH brush_;
-};
-
-}  // namespace
 
 void GradFill(HDC dc, const RECT& rect, TColor c1, bool vertical, TColor c2) {
   if (!RectVisible(dc, &rect)) {
@@ -50,8 +30,9 @@ void GradFill(HDC dc, const RECT& rect, TColor c1, bool vertical, TColor c2) {
       line.left = rect.left + step;
       line.right = line.left + 1;
     }
-    const SolidBrush brush(colors[static_cast<size_t>(step)]);
-    FillRect(dc, &line, brush.get());
+    const UniqueBrush brush(
+        CreateSolidBrush(static_cast<COLORREF>(colors[static_cast<size_t>(step)])));
+    FillRect(dc, &line, brush.Get());
   }
 }
 

@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 
+#include "forms/win/handles_win.h"
 #include "skin/data/image_utils.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_system_win.h"
 
 namespace kova {
 
@@ -39,31 +42,34 @@ void TSkinData::ShowHint(int left, int top, const WideString& text) {
   if (hint == nullptr) {
     return;
   }
-  HDC dc = GetDC(hint);
-  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  auto owner = std::make_shared<UniqueWindow>(hint);
   RECT r{0, 0, kHintMaxWidth, 0};
-  DrawTextW(dc, AsWin(text), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
-  ReleaseDC(hint, dc);
+  {
+    ScopedGetDC dc(hint);
+    ScopedSelectObject font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextW(dc.Get(), AsWin(text), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  }
   SendMessageW(hint, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
   SetWindowPos(hint, HWND_TOPMOST, left, top, r.right + 6, r.bottom + 4,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  hint_window_ = hint;
+  hint_window_ = std::move(owner);
 }
 
 void TSkinData::DestroyHint() {
-  if (hint_window_ != nullptr) {
-    DestroyWindow(static_cast<HWND>(hint_window_));
-    hint_window_ = nullptr;
-  }
+  hint_window_.reset();
+}
+
+bool TSkinData::GetScrollBarInfo(SkinWindow window, int32_t object, SCROLLBARINFO& info) const {
+  return pGetScrollBarInfo != nullptr &&
+         pGetScrollBarInfo(static_cast<HWND>(window), object, &info) != FALSE;
 }
 
 void TSkinData::TakeAppIcon() {
   const int size = GetSystemMetrics(SM_CXSMICON);
   AppIcon = TBitmap(size, size);
   AppIcon.Fill(kTransparentKey);
-  HICON icon = LoadProgramIcon(size);
-  if (icon == nullptr) {
+  UniqueIcon icon(LoadProgramIcon(size));
+  if (!icon) {
     return;
   }
   BITMAPINFO info{};
@@ -73,19 +79,16 @@ void TSkinData::TakeAppIcon() {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (dib != nullptr) {
-    HGDIOBJ old = SelectObject(dc, dib);
-    std::memcpy(bits, AppIcon.ScanLine(0), static_cast<size_t>(AppIcon.Stride()) * size);
-    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-    GdiFlush();
-    std::memcpy(AppIcon.ScanLine(0), bits, static_cast<size_t>(AppIcon.Stride()) * size);
-    SelectObject(dc, old);
-    DeleteObject(dib);
+  UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+  UniqueBitmap dib(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dib) {
+    return;
   }
-  DeleteDC(dc);
-  DestroyIcon(icon);
+  ScopedSelectObject selected(dc.Get(), dib.Get());
+  std::memcpy(bits, AppIcon.ScanLine(0), static_cast<size_t>(AppIcon.Stride()) * size);
+  DrawIconEx(dc.Get(), 0, 0, icon.Get(), size, size, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  std::memcpy(AppIcon.ScanLine(0), bits, static_cast<size_t>(AppIcon.Stride()) * size);
 }
 
 }  // namespace kova
