@@ -7,20 +7,153 @@ function(kova_compile_options target)
   if(KOVA_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
-  target_include_directories(${target} PUBLIC ${KOVA_SOURCE_ROOT}/src)
   if(WIN32)
     target_compile_definitions(${target} PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
   endif()
 endfunction()
 
-# kova_add_library(name SOURCES ... [DEPS ...]): a static library of our own code.
+# Layering. Every library reaches the headers of src/ through one include root of its
+# own, in the build tree, that holds links to its own headers only, at their rooted path
+# ("config/setup_registry_win.h"). A library that includes another's header without
+# linking that library does not find it, so a wrong include fails the build.
+set(KOVA_INCLUDE_ROOTS ${PROJECT_BINARY_DIR}/include)
+
+# kova_expose_headers(target header...): the headers (absolute paths under src/) in the
+# include root of target.
+function(kova_link_headers root)
+  file(MAKE_DIRECTORY ${root})
+  foreach(header IN LISTS ARGN)
+    file(RELATIVE_PATH rooted ${KOVA_SOURCE_ROOT}/src ${header})
+    get_filename_component(folder ${root}/${rooted} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
+    if(NOT EXISTS ${root}/${rooted})
+      file(CREATE_LINK ${header} ${root}/${rooted} SYMBOLIC)
+    endif()
+  endforeach()
+endfunction()
+
+function(kova_expose_headers target)
+  set(root ${KOVA_INCLUDE_ROOTS}/${target})
+  kova_link_headers(${root} ${ARGN})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${root})
+  else()
+    target_include_directories(${target} PUBLIC ${root})
+  endif()
+endfunction()
+
+# kova_add_library(name SOURCES ... [DEPS ...] [HEADERS ...]): a static library of our
+# own code; HEADERS are what it offers to the libraries that link it.
 function(kova_add_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;HEADERS" ${ARGN})
+  if(NOT ARG_SOURCES)
+    # Headers only.
+    add_library(${name} INTERFACE)
+    set(root ${KOVA_INCLUDE_ROOTS}/${name})
+    file(REMOVE_RECURSE ${root})
+    kova_link_headers(${root} ${ARG_HEADERS})
+    target_include_directories(${name} INTERFACE ${root})
+    if(ARG_DEPS)
+      target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    endif()
+    return()
+  endif()
   add_library(${name} STATIC ${ARG_SOURCES})
   kova_compile_options(${name})
+  file(REMOVE_RECURSE ${KOVA_INCLUDE_ROOTS}/${name})
+  kova_expose_headers(${name} ${ARG_HEADERS})
   if(ARG_DEPS)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   endif()
+endfunction()
+
+# kova_add_subsystem(name DIRS dir... [DEPS ...] [HALF_DEPS ...] [WIN_DEPS ...]
+#                    [EXCLUDE file...] [PLATFORM_HALVES file...] [WINDOWS_ONLY]):
+# the code of a folder as two libraries. kova_<name>_portable holds the portable code
+# and headers, and in the Windows build also the Windows halves of portable code: a file
+# X_win.cpp beside an X_posix.cpp, or one named in PLATFORM_HALVES. kova_<name>_win, in
+# the Windows build, holds the other _win.cpp files and the headers only they implement
+# (X_win.h, or X.h implemented by X_win.cpp alone), and depends on the portable part.
+# kova_<name> names both (the portable part alone outside Windows). DEPS are the portable
+# part's, HALF_DEPS what its Windows halves add in the Windows build, WIN_DEPS the
+# Windows part's. WINDOWS_ONLY folders make kova_<name> alone, in the Windows build only.
+function(kova_add_subsystem name)
+  cmake_parse_arguments(ARG "WINDOWS_ONLY" "" "DIRS;DEPS;HALF_DEPS;WIN_DEPS;EXCLUDE;PLATFORM_HALVES"
+                        ${ARGN})
+  set(sources)
+  set(headers)
+  foreach(dir IN LISTS ARG_DIRS)
+    file(GLOB dir_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    file(GLOB dir_headers CONFIGURE_DEPENDS ${dir}/*.h)
+    list(APPEND sources ${dir_sources})
+    list(APPEND headers ${dir_headers})
+  endforeach()
+  foreach(f IN LISTS sources headers)
+    get_filename_component(file_name ${f} NAME)
+    if(file_name IN_LIST ARG_EXCLUDE)
+      list(REMOVE_ITEM sources ${f})
+      list(REMOVE_ITEM headers ${f})
+    endif()
+  endforeach()
+  if(ARG_WINDOWS_ONLY)
+    if(WIN32)
+      kova_add_library(kova_${name} SOURCES ${sources} HEADERS ${headers}
+                       DEPS ${ARG_DEPS} ${ARG_WIN_DEPS})
+    endif()
+    return()
+  endif()
+  set(portable_sources)
+  set(win_sources)
+  foreach(f IN LISTS sources)
+    get_filename_component(file_name ${f} NAME)
+    if(f MATCHES "_posix\\.cpp$")
+      if(NOT WIN32)
+        list(APPEND portable_sources ${f})
+      endif()
+    elseif(f MATCHES "_win\\.cpp$")
+      string(REGEX REPLACE "_win\\.cpp$" "_posix.cpp" twin ${f})
+      if(EXISTS ${twin} OR file_name IN_LIST ARG_PLATFORM_HALVES)
+        if(WIN32)
+          list(APPEND portable_sources ${f})
+        endif()
+      else()
+        list(APPEND win_sources ${f})
+      endif()
+    else()
+      list(APPEND portable_sources ${f})
+    endif()
+  endforeach()
+  set(portable_headers)
+  set(win_headers)
+  foreach(h IN LISTS headers)
+    string(REGEX REPLACE "\\.h$" "" stem ${h})
+    if(${stem}.cpp IN_LIST portable_sources)
+      list(APPEND portable_headers ${h})  # the header of a Windows half
+    elseif(h MATCHES "_win\\.h$")
+      list(APPEND win_headers ${h})
+    elseif(EXISTS ${stem}_win.cpp AND NOT EXISTS ${stem}.cpp AND NOT EXISTS ${stem}_posix.cpp)
+      list(APPEND win_headers ${h})
+    else()
+      list(APPEND portable_headers ${h})
+    endif()
+  endforeach()
+  kova_add_library(kova_${name}_portable SOURCES ${portable_sources} HEADERS ${portable_headers}
+                   DEPS ${ARG_DEPS})
+  add_library(kova_${name} INTERFACE)
+  if(WIN32)
+    if(ARG_HALF_DEPS)
+      target_link_libraries(kova_${name}_portable PUBLIC ${ARG_HALF_DEPS})
+    endif()
+    if(win_sources)
+      kova_add_library(kova_${name}_win SOURCES ${win_sources} HEADERS ${win_headers}
+                       DEPS kova_${name}_portable ${ARG_WIN_DEPS})
+      target_link_libraries(kova_${name} INTERFACE kova_${name}_win)
+    else()
+      kova_expose_headers(kova_${name}_portable ${win_headers})
+    endif()
+  endif()
+  target_link_libraries(kova_${name} INTERFACE kova_${name}_portable)
 endfunction()
 
 # kova_add_executable(name SOURCES ... [DEPS ...] [GUI]): a program (tools, host).

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "config/sibling_interfaces.h"
-#include "forms/classes/text.h"
-#include "forms/win/handles_win.h"
+#include "base/text.h"
+#include "base/win/handles_win.h"
 #include "loopback/loopback_connection.h"
 #include "host_context.h"
 #include "host_options.h"

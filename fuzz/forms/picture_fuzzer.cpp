@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 #include "forms/graphics/gif_image.h"
 #include "forms/graphics/png_image.h"
 

@@ -5,7 +5,7 @@
 #include <atomic>
 
 #include "app_context/objects_win.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova::host {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "firewall_prompt_run_win.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "screenshot_win.h"
 #include "window_search_win.h"
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "loopback/loopback_service.h"
 
 namespace kova::loopback {

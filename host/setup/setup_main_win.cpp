@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/classes/text.h"
-#include "forms/win/handles_win.h"
+#include "base/text.h"
+#include "base/win/handles_win.h"
 
 namespace {
 

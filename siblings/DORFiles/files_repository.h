@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "config/sibling_interfaces.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

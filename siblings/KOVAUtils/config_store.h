@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "config/sibling_interfaces.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

@@ -11,7 +11,7 @@
 
 #include "config/sibling_interfaces.h"
 #include "drTXml/com_ref_win.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova::siblings {
 

@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

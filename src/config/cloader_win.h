@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "config/unique_module_win.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,7 +1,7 @@
 // Path building shared by the sibling loaders and the catalog reader.
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova {
 namespace {

@@ -1,7 +1,7 @@
 // The installation settings that the product's setup records in the registry.
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

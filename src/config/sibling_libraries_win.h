@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "config/sibling_interfaces.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

@@ -9,7 +9,7 @@
 
 #include "config/cloader_win.h"
 #include "config/interface_catalog.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "frame/modal_dialog.h"
 #include "i18n/translate.h"
 #include "ipc/host_interfaces.h"

@@ -2,7 +2,7 @@
 // variable KOVA_TRACE is set, silent otherwise.
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "htmltext/color.h"
 #include "htmltext/geometry.h"
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "htmltext/canvas.h"
 
 namespace kova {

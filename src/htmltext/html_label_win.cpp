@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "forms/controls/messages.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "htmltext/gdi_canvas.h"
 #include "htmltext/gradient.h"
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "htmltext/html_draw.h"
 
 namespace kova {

@@ -2,5 +2,6 @@
 if(NOT TARGET kova_dictionary_file)
   kova_add_library(kova_dictionary_file
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/dictionary_file.cpp
-    DEPS kova_forms_classes)
+    HEADERS ${CMAKE_CURRENT_LIST_DIR}/dictionary_file.h
+    DEPS kova_base)
 endif()

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "config/sibling_interfaces.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

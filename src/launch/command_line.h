@@ -3,7 +3,7 @@
 // rules give it back unchanged.
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

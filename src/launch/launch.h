@@ -2,7 +2,7 @@
 // confirmed the uninstallation.
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "launch/command_line.h"
 
 namespace kova {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 #include "forms/graphics/dib_bitmap.h"
 
 namespace kova {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "forms/controls/extctrls.h"
 #include "forms/graphics/gif_image.h"
 #include "forms/graphics/png_image.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "forms/classes/typinfo.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "resources/html_wrap.h"
 
 namespace kova {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "forms/classes/component.h"
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "forms/graphics/font_win.h"
 
 namespace kova {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <map>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/interfaces.h"
 
 namespace kova {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/result.h"
 
 namespace kova {

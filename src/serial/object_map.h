@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/ref_counted.h"
 
 namespace kova {

@@ -4,7 +4,7 @@
 // unsigned __int64 (std::uint64_t) and wide strings (WideString).
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/ref_counted.h"
 
 namespace kova {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/ref_counted.h"
 
 namespace kova {

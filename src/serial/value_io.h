@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/archive.h"
 
 namespace kova {

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/value_io.h"
 
 namespace kova::value_kind {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova::testing {
 

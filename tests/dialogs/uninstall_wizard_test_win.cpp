@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "config/sibling_interfaces.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "config/unique_module_win.h"
 #include "dialog_user_win.h"
 #include "skin/apply/skin_messages.h"

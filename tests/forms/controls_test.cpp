@@ -3,7 +3,7 @@
 // declarative forms and the GDI/USER object balance.
 #include <gtest/gtest.h>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 #include "forms/classes/typinfo.h"
 #include "forms/controls/extctrls.h"
 #include "forms/controls/form_description.h"
@@ -413,11 +413,13 @@ TEST(ObjectBalanceTest, RepeatedFormsLeaveNoGdiOrUserObjects) {
   make_and_destroy();  // first use makes the per-process objects (cached fonts)
   const int64_t gdi = LiveGdiObjects();
   const int64_t user = LiveUserObjects();
+  const int64_t all = LiveHandlesOfAllKinds();
   for (int i = 0; i < 1000; ++i) {
     make_and_destroy();
   }
   EXPECT_EQ(LiveGdiObjects(), gdi);
   EXPECT_EQ(LiveUserObjects(), user);
+  EXPECT_EQ(LiveHandlesOfAllKinds(), all);  // atoms, hooks and kernel handles too
   EXPECT_EQ(LiveHandles(HandleKind::kWindow), 0);
 }
 

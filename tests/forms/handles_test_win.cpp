@@ -1,6 +1,6 @@
 // The owning handle wrapper: every kind is counted while it lives and really closed by
 // its own closer when its owner lets go.
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // PNG and GIF pictures decoded from streams by the installed libraries.
 #include <gtest/gtest.h>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 #include "forms/graphics/gif_image.h"
 #include "forms/graphics/png_image.h"
 #include "forms/graphics/picture.h"

@@ -1,4 +1,4 @@
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 

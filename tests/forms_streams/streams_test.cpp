@@ -1,4 +1,4 @@
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 
 #include <gtest/gtest.h>
 

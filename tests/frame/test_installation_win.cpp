@@ -4,7 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova::testing {
 namespace fs = std::filesystem;

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "htmltext/html_draw.h"
 
 namespace kova {

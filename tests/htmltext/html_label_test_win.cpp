@@ -8,7 +8,7 @@
 #include "forms/controls/forms.h"
 #include "forms/controls/messages.h"
 #include "forms/graphics/dib_bitmap.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "htmltext/html_label_win.h"
 #include "screenshot_win.h"
 

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "import_patch_win.h"
 #include "launch/command_line.h"
 #include "launch/launch.h"

@@ -16,7 +16,7 @@
 #include "forms/kovactrl/kova_border.h"
 #include "forms/kovactrl/kova_button.h"
 #include "forms/kovactrl/register.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "htmltext/html_label_win.h"
 #include "i18n/translate.h"
 #include "resources/image_strip.h"

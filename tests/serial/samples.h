@@ -1,7 +1,7 @@
 // Populated instances of every registered class, for round-trip tests and seeds.
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/auto_ptr.h"
 
 namespace kova::testing {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova::testing {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "../skin_model/skin_fixture.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/skin_messages.h"
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "skin/data/image_utils.h"
 
 namespace kova {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 #include "forms/graphics/bitmap.h"
 
 namespace kova::images {

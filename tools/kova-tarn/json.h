@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova::json {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 
 namespace kova {
 

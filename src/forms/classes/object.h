@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

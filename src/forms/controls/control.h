@@ -18,7 +18,7 @@
 #include "forms/controls/messages.h"
 #include "forms/graphics/canvas.h"
 #include "forms/graphics/colors.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova {
 

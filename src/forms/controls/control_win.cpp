@@ -7,8 +7,8 @@
 
 #include "forms/controls/control.h"
 #include "forms/graphics/dib_bitmap.h"
-#include "forms/win/handles_win.h"
-#include "forms/win/per_thread_win.h"
+#include "base/win/handles_win.h"
+#include "base/win/per_thread_win.h"
 #include "forms/win/platform_boundary_win.h"
 
 namespace kova {

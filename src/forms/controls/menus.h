@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "forms/classes/component.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova {
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 #include "forms/graphics/bitmap_storage.h"
 
 namespace kova {

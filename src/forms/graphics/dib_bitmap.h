@@ -11,7 +11,7 @@
 #include "forms/graphics/bitmap.h"
 #include "forms/graphics/canvas.h"
 #include "forms/graphics/graphic.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova {
 

@@ -6,7 +6,7 @@
 
 #include "forms/classes/component.h"
 #include "forms/graphics/colors.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova {
 

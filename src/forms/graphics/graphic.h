@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "forms/classes/component.h"
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 
 #ifdef _WIN32
 #include <windows.h>

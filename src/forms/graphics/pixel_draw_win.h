@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "forms/graphics/bitmap.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 namespace kova {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 
 namespace kova {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "forms/win/per_thread_win.h"
+#include "base/win/per_thread_win.h"
 
 namespace kova {
 

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "forms/win/per_thread_win.h"
+#include "base/win/per_thread_win.h"
 #include "forms/win/platform_boundary_win.h"
 
 namespace kova {

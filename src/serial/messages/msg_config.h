@@ -6,7 +6,7 @@
 #include <map>
 #include <utility>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "serial/ref_counted.h"
 
 namespace kova {

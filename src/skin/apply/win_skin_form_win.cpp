@@ -5,7 +5,7 @@
 #include <string>
 
 #include "skin/apply/skin_manage_win.h"
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "skin/apply/skin_messages.h"
 
 namespace kova {

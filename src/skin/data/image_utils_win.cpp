@@ -1,6 +1,6 @@
 #include "skin/data/image_utils.h"
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "skin/data/system_colors.h"
 
 namespace kova {

@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 
 namespace kova {
 

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "forms/classes/strings.h"
-#include "forms/classes/streams.h"
-#include "forms/classes/text.h"
+#include "base/streams.h"
+#include "base/text.h"
 
 namespace kova {
 

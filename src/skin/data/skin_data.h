@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "forms/classes/component.h"
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 #include "forms/classes/strings.h"
 #include "forms/graphics/bitmap.h"
 #include "skin/data/skin_manager_link.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 #include "skin/data/image_utils.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_system_win.h"

@@ -3,7 +3,7 @@
 // without a window.
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

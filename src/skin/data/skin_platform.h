@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 #include "forms/graphics/bitmap.h"
 
 namespace kova {

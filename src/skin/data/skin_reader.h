@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 #include "forms/graphics/bitmap.h"
 #include "skin/data/lzh.h"
 

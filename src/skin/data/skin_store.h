@@ -6,7 +6,7 @@
 
 #include "forms/classes/collection.h"
 #include "forms/classes/component.h"
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 
 namespace kova {
 

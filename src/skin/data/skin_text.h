@@ -1,7 +1,7 @@
 // Text helpers of the skin engine.
 #pragma once
 
-#include "forms/classes/text.h"
+#include "base/text.h"
 
 namespace kova {
 

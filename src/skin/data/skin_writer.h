@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/classes/streams.h"
+#include "base/streams.h"
 
 namespace kova {
 

@@ -1,4 +1,4 @@
-#include "forms/win/handles_win.h"
+#include "base/win/handles_win.h"
 
 #include <array>
 #include <atomic>
