@@ -55,8 +55,7 @@ std::optional<std::wstring> ReadValue(const wchar_t* name) {
   }
   wchar_t buffer[2048] = {};
   DWORD size = sizeof(buffer) - sizeof(wchar_t);
-  const LONG status =
-      RegGetValueW(key.Get(), nullptr, name, RRF_RT_REG_SZ, nullptr, buffer, &size);
+  const LONG status = RegGetValueW(key.Get(), nullptr, name, RRF_RT_REG_SZ, nullptr, buffer, &size);
   if (status != ERROR_SUCCESS) {
     return std::nullopt;
   }
