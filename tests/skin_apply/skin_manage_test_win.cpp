@@ -28,14 +28,17 @@ HWND SystemDialog() {
 
 using SkinManageTest = testing::SkinApplyTest;
 
-TEST_F(SkinManageTest, UnitStateNamesThePropertyAfterModuleAndThread) {
+// The skin engine finds a window's control under the framework's own property, whose
+// name carries the module and the thread.
+TEST_F(SkinManageTest, ControlsAreFoundUnderTheFrameworksPropertyOfModuleAndThread) {
   wchar_t expected[64];
-  swprintf(expected, 64, L"ControlOfs%.8X%.8X",
-           static_cast<unsigned>(reinterpret_cast<uintptr_t>(myinstance())),
-           static_cast<unsigned>(GetCurrentThreadId()));
-  EXPECT_EQ(PropName(), WideFromWin(expected));
-  EXPECT_NE(RM_GetObjectInstance(), 0u);
-  EXPECT_NE(ControlAtom(), 0);
+  swprintf(expected, 64, L"ControlOfs%.8llX%.8lX",
+           static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(myinstance())),
+           static_cast<unsigned long>(GetCurrentThreadId()));
+  EXPECT_EQ(ControlPropertyName(), WideFromWin(expected));
+  TForm* form = MakeForm();
+  EXPECT_EQ(GetPropW(form->Handle(), expected), static_cast<TControl*>(form));
+  EXPECT_EQ(FindControlx(form->Handle()), form);
 }
 
 TEST_F(SkinManageTest, RegistersPlainWindowsAndFollowsTheirDestruction) {
@@ -160,11 +163,11 @@ TEST_F(SkinManageTest, ActionOneBeforeAnyActivationOnlySwitchesOn) {
   int changed = 0;
   data->OnSkinChanged = [&](TObject*) { ++changed; };
   manager.SetActionData(data);
-  manager.SetAction(1, 250);
+  manager.SetAction(SkinAction::kActivate, 250);
   EXPECT_TRUE(manager.FActive);
   Pump(350);
   EXPECT_EQ(changed, 0);  // no timer ran
-  manager.SetAction(2, 250);
+  manager.SetAction(SkinAction::kDeactivate, 250);
   EXPECT_FALSE(manager.FActive);
 }
 
@@ -177,9 +180,9 @@ TEST_F(SkinManageTest, OnlyTheLastRequestWithinTheIntervalRuns) {
   int changed = 0;
   data->OnSkinChanged = [&](TObject*) { ++changed; };
   manager.SetActionData(data);
-  manager.SetAction(2, 250);  // switch off: would release the window
+  manager.SetAction(SkinAction::kDeactivate, 250);  // switch off: would release the window
   Pump(100);
-  manager.SetAction(6, 250);  // purge: replaces it
+  manager.SetAction(SkinAction::kPurge, 250);  // purge: replaces it
   Pump(450);
   EXPECT_EQ(changed, 1);
   EXPECT_TRUE(manager.FActive);
@@ -202,7 +205,7 @@ TEST_F(SkinManageTest, SwitchingOffAndOnAgainRegistersTheScreensForms) {
   ASSERT_NE(manager.FindSkinForm(a), nullptr);
   ASSERT_NE(manager.FindSkinForm(b), nullptr);
   manager.SetActionData(data);
-  manager.SetAction(2, 250);
+  manager.SetAction(SkinAction::kDeactivate, 250);
   Pump(400);
   EXPECT_TRUE(manager.Forms().empty());
   EXPECT_FALSE(manager.FActive);
@@ -210,7 +213,7 @@ TEST_F(SkinManageTest, SwitchingOffAndOnAgainRegistersTheScreensForms) {
   EXPECT_EQ(SendMessageW(a, kMsgIsSkinned, 0, 0), 0);  // given back
 
   manager.SetActionData(data);
-  manager.SetAction(1, 250);
+  manager.SetAction(SkinAction::kActivate, 250);
   Pump(400);
   EXPECT_NE(manager.FindSkinForm(a), nullptr);
   EXPECT_NE(manager.FindSkinForm(b), nullptr);
@@ -228,7 +231,7 @@ TEST_F(SkinManageTest, ActionsRunFromAFrameworkTimerThatStopsAfterEachRequest) {
   int changed = 0;
   data->OnSkinChanged = [&](TObject*) { ++changed; };
   manager.SetActionData(data);
-  manager.SetAction(6, 250);
+  manager.SetAction(SkinAction::kPurge, 250);
   EXPECT_TRUE(manager.Timer().Enabled());
   EXPECT_EQ(manager.Timer().Interval(), 250);
   Pump(400);
@@ -293,7 +296,7 @@ TEST_F(SkinManageTest, SkinDataRequestsGoThroughTheManager) {
   EXPECT_EQ(manager.FDefaultData, data);
   data->SetActive(true);
   EXPECT_EQ(manager.FState, 1);
-  EXPECT_EQ(manager.FAction, 1);
+  EXPECT_EQ(manager.FAction, SkinAction::kActivate);
   EXPECT_EQ(manager.FActionData, data);
   data->InstallThread(GetCurrentThreadId());
   data->InstallThread(GetCurrentThreadId());

@@ -4,17 +4,17 @@
 #include <cwchar>
 #include <string>
 
-#include "skin/apply/skin_manage_win.h"
 #include "base/win/handles_win.h"
+#include "forms/win/platform_boundary_win.h"
+#include "skin/apply/skin_manage_win.h"
 #include "skin/apply/skin_messages.h"
 
 namespace kova {
 
 namespace {
 
-// The entry of a subclassed window, kept in a window property of this module's own.
-// Not the unit's PropName: that is the name under which the form framework keeps a
-// window's control, and the two would overwrite each other.
+// The entry of a subclassed window, kept in a window property of this module's own
+// beside the one under which the form framework keeps the window's control.
 const std::wstring& EntryPropName() {
   static const std::wstring name = [] {
     wchar_t text[64];
@@ -34,9 +34,6 @@ void Unbind(HWND wnd) {
   RemovePropW(wnd, EntryPropName().c_str());
 }
 
-// Menu windows use a property of their own beside the forms'.
-constexpr wchar_t kMenuProp[] = L"KOVASkinPopMenu";
-
 }  // namespace
 
 const ClassInfo& TWinSkinForm::StaticClass() {
@@ -45,15 +42,15 @@ const ClassInfo& TWinSkinForm::StaticClass() {
 }
 
 TWinSkinForm::TWinSkinForm(TComponent* owner, TSkinManage* manager)
-    : TComponent(owner), manager_(manager) {}
+    : TComponent(owner), manager_(manager), registries_(manager->Registries()) {}
 
 TWinSkinForm::~TWinSkinForm() {
   UnSubclass();
-  if (TSkinManage* manager = Manager()) {
-    manager->DeleteForm2(handle_);
-    if (form_style_ == SkinFormStyle::kMDIFrame) {
-      manager->ForgetMDIFrame(mdi_client_);
-    }
+  if (const std::shared_ptr<SkinRegistries> registries = registries_.lock()) {
+    registries->forms.Forget(*this);
+  }
+  if (TSkinManage* manager = Manager(); manager && form_style_ == SkinFormStyle::kMDIFrame) {
+    manager->ForgetMDIFrame(mdi_client_);
   }
 }
 
@@ -78,6 +75,19 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
   const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
   const LONG_PTR ex_style = GetWindowLongPtrW(handle_, GWL_EXSTYLE);
   child_ = (style & WS_CHILD) != 0;
+  border_icons_ = {};
+  if (style & WS_MAXIMIZEBOX) {
+    border_icons_.Include(SkinBorderIcon::kMaximize);
+  }
+  if (style & WS_MINIMIZEBOX) {
+    border_icons_.Include(SkinBorderIcon::kMinimize);
+  }
+  if (ex_style & WS_EX_CONTEXTHELP) {
+    border_icons_.Include(SkinBorderIcon::kHelp);
+  }
+  if (style & WS_SYSMENU) {
+    border_icons_.Include(SkinBorderIcon::kSystemMenu);
+  }
   ReadWindowState();
 
   if (HWND client = FindWindowExW(handle_, nullptr, L"MDIClient", nullptr)) {
@@ -249,16 +259,39 @@ void TWinSkinForm::SkinChange() {
   state_ = SkinFormState::kReady;
 }
 
+void TWinSkinForm::GiveUp() {
+  UnSubclass();
+  state_ = SkinFormState::kDeleted;  // purged by the manager's next sweep
+}
+
 LRESULT CALLBACK TWinSkinForm::WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   auto* self = static_cast<TWinSkinForm*>(Bound(wnd));
   if (self == nullptr || self->prev_proc_ == nullptr) {
     return DefWindowProcW(wnd, msg, wparam, lparam);
   }
-  return self->Dispatch(msg, wparam, lparam);
+  const WNDPROC prev = self->prev_proc_;
+  const ForwardFrame outer = self->forward_;
+  self->forward_ = {};
+  LRESULT result = 0;
+  const bool done = RunAtPlatformBoundary([&] { result = self->Dispatch(msg, wparam, lparam); });
+  const ForwardFrame frame = self->forward_;
+  self->forward_ = outer;
+  if (done) {
+    return result;
+  }
+  // The skin failed this window: it goes on unskinned, and the message gets the
+  // window's own processing once.
+  self->GiveUp();
+  return frame.forwarded ? frame.result : CallWindowProcW(prev, wnd, msg, wparam, lparam);
+}
+
+LRESULT TWinSkinForm::Forward(UINT msg, WPARAM wparam, LPARAM lparam) {
+  forward_.result = CallWindowProcW(prev_proc_, handle_, msg, wparam, lparam);
+  forward_.forwarded = true;
+  return forward_.result;
 }
 
 LRESULT TWinSkinForm::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
-  WNDPROC prev = prev_proc_;
   switch (msg) {
     case kMsgIsSkinned:
       return 1;
@@ -267,7 +300,9 @@ LRESULT TWinSkinForm::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_NCDESTROY: {
       state_ = SkinFormState::kRemoving;
+      const WNDPROC prev = prev_proc_;
       UnSubclass3();
+      forward_.forwarded = true;
       const LRESULT result = CallWindowProcW(prev, handle_, msg, wparam, lparam);
       state_ = SkinFormState::kDeleted;
       return result;
@@ -279,15 +314,14 @@ LRESULT TWinSkinForm::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (skin_frame_ && (!child_ || form_style_ == SkinFormStyle::kMDIChild)) {
     return FrameMessage(msg, wparam, lparam);
   }
-  return CallWindowProcW(prev, handle_, msg, wparam, lparam);
+  return Forward(msg, wparam, lparam);
 }
 
 LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
-  WNDPROC prev = prev_proc_;
   const bool mdi_child = form_style_ == SkinFormStyle::kMDIChild;
   switch (msg) {
     case WM_SIZE: {
-      const LRESULT result = CallWindowProcW(prev, handle_, msg, wparam, lparam);
+      const LRESULT result = Forward(msg, wparam, lparam);
       if (wparam == SIZE_RESTORED) {
         window_state_ = SkinWindowState::kNormal;
       } else if (wparam == SIZE_MINIMIZED) {
@@ -311,7 +345,7 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     }
     case WM_WINDOWPOSCHANGED:
     case WM_GETMINMAXINFO: {
-      const LRESULT result = CallWindowProcW(prev, handle_, msg, wparam, lparam);
+      const LRESULT result = Forward(msg, wparam, lparam);
       ReadWindowState();
       return result;
     }
@@ -332,46 +366,10 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         default:
           break;
       }
-      return CallWindowProcW(prev, handle_, msg, wparam, lparam);
+      return Forward(msg, wparam, lparam);
     default:
-      return CallWindowProcW(prev, handle_, msg, wparam, lparam);
+      return Forward(msg, wparam, lparam);
   }
-}
-
-// ---- popup menus ----
-
-void TWinSkinPopMenu::InitSkin(HWND wnd, TSkinData* data) {
-  handle_ = wnd;
-  skin_data_ = data;
-  SetPropW(wnd, kMenuProp, this);
-  prev_proc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinSkinPopMenu::MenuWndProc)));
-}
-
-void TWinSkinPopMenu::UnSubClass() {
-  if (prev_proc_ == nullptr) {
-    return;
-  }
-  if (IsWindow(handle_)) {
-    SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prev_proc_));
-    RemovePropW(handle_, kMenuProp);
-  }
-  prev_proc_ = nullptr;
-}
-
-LRESULT CALLBACK TWinSkinPopMenu::MenuWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  auto* self = static_cast<TWinSkinPopMenu*>(GetPropW(wnd, kMenuProp));
-  if (self == nullptr || self->prev_proc_ == nullptr) {
-    return DefWindowProcW(wnd, msg, wparam, lparam);
-  }
-  if (msg == kMsgIsSkinned) {
-    return 1;
-  }
-  WNDPROC prev = self->prev_proc_;
-  if (msg == WM_NCDESTROY) {
-    self->UnSubClass();
-  }
-  return CallWindowProcW(prev, wnd, msg, wparam, lparam);
 }
 
 }  // namespace kova

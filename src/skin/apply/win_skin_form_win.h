@@ -9,27 +9,16 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "forms/classes/component.h"
+#include "skin/apply/skin_form_types.h"
 #include "skin/data/skin_data.h"
 
 namespace kova {
 
 class TSkinManage;
-
-enum class SkinFormState : int32_t {
-  kNew = 0,
-  kReady = 1,
-  kChanging = 3,
-  kRemoving = 4,
-  kResizing = 5,
-  kDeleted = 6,
-};
-
-// What the window is in an MDI application.
-enum class SkinFormStyle : uint8_t { kOrdinary = 0, kMDIFrame = 1, kMDIChild = 2 };
-enum class SkinWindowState : uint8_t { kNormal = 0, kMaximized = 1, kMinimized = 2 };
-enum class SkinBorderStyle : uint8_t { kSizable = 0, kSingle = 1, kNone = 2, kDialog = 3 };
+struct SkinRegistries;
 
 class TWinSkinForm : public TComponent {
   KOVA_DECLARE_CLASS(TWinSkinForm)
@@ -56,6 +45,7 @@ class TWinSkinForm : public TComponent {
   SkinFormStyle FormStyle() const { return form_style_; }
   SkinBorderStyle BorderStyle() const { return border_style_; }
   SkinWindowState WindowState() const { return window_state_; }
+  SkinBorderIcons BorderIcons() const { return border_icons_; }
   void SetWindowState(SkinWindowState state) { window_state_ = state; }
   // The frame is skinned at all (MDI children may keep the system's border).
   bool SkinFrame() const { return skin_frame_; }
@@ -80,10 +70,14 @@ class TWinSkinForm : public TComponent {
   void DeleteSysbtn() {}
   void InitSkinData() {}
   void SkinChange();
+  // The window got no skin after all: its own procedure back, nothing more to do.
+  void GiveUp();
 
  private:
   static LRESULT CALLBACK WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT Dispatch(UINT msg, WPARAM wparam, LPARAM lparam);
+  // Hands the message to the window's own procedure.
+  LRESULT Forward(UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   void InitSkin(TSkinData* data);
   void FinishSetup();
@@ -93,7 +87,15 @@ class TWinSkinForm : public TComponent {
   // The manager while it is the module's one; null once it has gone.
   TSkinManage* Manager() const;
 
+  // Whether the message being handled already reached the window's own procedure.
+  struct ForwardFrame {
+    bool forwarded = false;
+    LRESULT result = 0;
+  };
+  ForwardFrame forward_;
   TSkinManage* manager_;
+  // The registry that lists this entry; told when the entry goes.
+  std::weak_ptr<SkinRegistries> registries_;
   HWND handle_ = nullptr;
   HINSTANCE module_instance_ = nullptr;
   WideString class_name_;
@@ -103,6 +105,7 @@ class TWinSkinForm : public TComponent {
   SkinFormStyle form_style_ = SkinFormStyle::kOrdinary;
   SkinBorderStyle border_style_ = SkinBorderStyle::kSizable;
   SkinWindowState window_state_ = SkinWindowState::kNormal;
+  SkinBorderIcons border_icons_;
   HWND mdi_client_ = nullptr;
   bool skin_frame_ = false;
   bool child_ = false;
@@ -110,32 +113,6 @@ class TWinSkinForm : public TComponent {
   bool cropped_ = false;
   int region_width_ = 0;
   int region_height_ = 0;
-};
-
-// TWinSkinPopMenu: the skinning object of one popup-menu window.
-class TWinSkinPopMenu {
- public:
-  TWinSkinPopMenu() = default;
-  TWinSkinPopMenu(const TWinSkinPopMenu&) = delete;
-  TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;
-  ~TWinSkinPopMenu() { UnSubClass(); }
-
-  void InitSkin(HWND wnd, TSkinData* data);
-  void UnSubClass();
-  HWND Handle() const { return handle_; }
-  HMENU Menu() const { return menu_; }
-  void SetMenu(HMENU menu) { menu_ = menu; }
-  bool FrameworkPopup() const { return framework_popup_; }
-  void SetFrameworkPopup(bool value) { framework_popup_ = value; }
-
- private:
-  static LRESULT CALLBACK MenuWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
-
-  HWND handle_ = nullptr;
-  HMENU menu_ = nullptr;
-  TSkinData* skin_data_ = nullptr;
-  WNDPROC prev_proc_ = nullptr;
-  bool framework_popup_ = false;
 };
 
 }  // namespace kova

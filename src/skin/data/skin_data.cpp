@@ -14,10 +14,6 @@ namespace kova {
 namespace {
 
 // Manager actions requested by the skin component.
-constexpr int kActionActivate = 1;
-constexpr int kActionDeactivate = 2;
-constexpr int kActionSkinChanged = 3;
-constexpr int kActionReskinForm = 7;
 constexpr int kActionDelay = 250;
 
 bool SameAscii(std::string_view a, std::string_view b) {
@@ -290,7 +286,7 @@ void TSkinData::Loaded() {
     if (loading_) {
       active_ = false;
     } else if (manager != nullptr) {
-      manager->SetAction(kActionActivate, kActionDelay);
+      manager->SetAction(SkinAction::kActivate, kActionDelay);
     }
   }
   if (skin_controls_.Has(TSkinControlType::xcMainMenu)) {
@@ -318,9 +314,9 @@ void TSkinData::SetActive(bool value) {
   }
   manager->SetActionData(this);
   if (!value) {
-    manager->SetAction(kActionDeactivate, kActionDelay);
+    manager->SetAction(SkinAction::kDeactivate, kActionDelay);
   } else if (!loading_) {
-    manager->SetAction(kActionActivate, kActionDelay);
+    manager->SetAction(SkinAction::kActivate, kActionDelay);
   }
   if (value && form_type_ == TSkinFormType::sfMainform) {
     manager->SetState(1);
@@ -341,7 +337,7 @@ void TSkinData::UpdateSkin() {
   manager->SetActionData(this);
   manager->DeleteSysbtn();
   if (manager->State() == 1) {
-    manager->SetAction(kActionSkinChanged, kActionDelay);
+    manager->SetAction(SkinAction::kSkinChanged, kActionDelay);
   }
 }
 
@@ -349,13 +345,13 @@ void TSkinData::UpdateSkin() {
 
 void TSkinData::Install() {
   if (SkinManagerLink* manager = CurrentSkinManager()) {
-    manager->SetAction(kActionActivate, kActionDelay);
+    manager->SetAction(SkinAction::kActivate, kActionDelay);
   }
 }
 
 void TSkinData::Uninstall() {
   if (SkinManagerLink* manager = CurrentSkinManager()) {
-    manager->SetAction(kActionDeactivate, kActionDelay);
+    manager->SetAction(SkinAction::kDeactivate, kActionDelay);
   }
 }
 
@@ -363,7 +359,7 @@ void TSkinData::ChangeForm(SkinWindow form_wnd) {
   if (SkinManagerLink* manager = CurrentSkinManager()) {
     manager->SetActionWnd(form_wnd);
     manager->SetActionData(this);
-    manager->SetAction(kActionReskinForm, kActionDelay);
+    manager->SetAction(SkinAction::kReskinWindow, kActionDelay);
   }
 }
 

@@ -13,6 +13,16 @@ class TComponent;
 
 using SkinWindow = void*;  // a window handle
 
+// What a skin component asks the manager to do, after a delay, from its timer.
+enum class SkinAction : int32_t {
+  kNone = 0,
+  kActivate = 1,      // skin every form of the screen
+  kDeactivate = 2,    // give every window its own look back
+  kSkinChanged = 3,   // re-read the changed skin and apply it
+  kPurge = 6,         // free the entries of windows that are gone
+  kReskinWindow = 7,  // skin one window afresh
+};
+
 class SkinManagerLink {
  public:
   virtual ~SkinManagerLink() = default;
@@ -20,7 +30,7 @@ class SkinManagerLink {
   virtual void AddSkinData(TSkinData* data) = 0;
   virtual void RemoveSkinData(TSkinData* data) = 0;
   virtual void InstallHook() = 0;
-  virtual void SetAction(int action, int interval) = 0;
+  virtual void SetAction(SkinAction action, int interval) = 0;
   virtual void SetActionData(TSkinData* data) = 0;
   virtual void SetActionWnd(SkinWindow wnd) = 0;
   virtual int32_t State() const = 0;
