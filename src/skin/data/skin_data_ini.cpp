@@ -252,8 +252,10 @@ void TSkinData::ReadSysButton() {
 
     if (button->Frame == 0) {
       button->Frame = 6;
+      // Width / height <= 3.8, compared exactly: in floating point the 32-bit build's
+      // wider intermediates put 76 x 20 on the other side.
       if (!button->Map.Empty() &&
-          static_cast<double>(button->Map.Width()) / button->Map.Height() <= 3.8) {
+          int64_t{button->Map.Width()} * 5 <= int64_t{button->Map.Height()} * 19) {
         button->Frame = 3;
       }
       if (button->Action < 0) {
