@@ -1,7 +1,9 @@
 #include "skin/data/lzh.h"
 
 #include <algorithm>
+#include <bit>
 #include <array>
+#include <cstring>
 #include <new>
 
 namespace kova {
@@ -13,12 +15,12 @@ constexpr int F = 60;                        // look-ahead size and longest matc
 constexpr int THRESHOLD = 2;                 // longer matches than this are coded as matches
 constexpr int NIL = N;                       // empty link in the search trees
 constexpr int N_CHAR = 256 - THRESHOLD + F;  // literals and match lengths 3..60
-constexpr int T = N_CHAR * 2 - 1;            // Huffman table size
-constexpr int R = T - 1;                     // Huffman root
-constexpr int MAX_FREQ = 0x8000;             // rebuild the tree at this root frequency
 constexpr uint8_t kFill = 0x20;              // initial ring content
 
 constexpr size_t kBlock = 4096;  // callback block size; the bit stream does not depend on it
+// Zeroed bytes after the look-ahead let the match search compare eight bytes at a time.
+constexpr int kCompareSlack = 8;
+static_assert(N_CHAR == LzhHuffmanTree::kSymbols);
 
 // The fixed prefix code of the upper six bits of a match position: the canonical code
 // with lengths 3 (1 value), 4 (3), 5 (8), 6 (12), 7 (24) and 8 (16), in value order.
@@ -91,40 +93,66 @@ class TLZH::Input {
   bool ended_ = false;
 };
 
+// Hands out the input as a stream of bits, most significant first, 32 at a time.
+// Input that has ended reads as zero bits.
+class TLZH::BitReader {
+ public:
+  explicit BitReader(Input& in) : in_(in) {}
+
+  uint32_t Peek() {
+    while (count_ <= 56) {
+      uint8_t byte = 0;
+      in_.Next(byte);
+      bits_ |= uint64_t{byte} << (56 - count_);
+      count_ += 8;
+    }
+    return static_cast<uint32_t>(bits_ >> 32);
+  }
+
+  void Skip(int n) {
+    bits_ <<= n;
+    count_ -= n;
+  }
+
+ private:
+  Input& in_;
+  uint64_t bits_ = 0;
+  int count_ = 0;
+};
+
 class TLZH::Output {
  public:
-  explicit Output(const TWriteProc& write) : write_(write) { buffer_.reserve(kBlock); }
+  explicit Output(const TWriteProc& write) : write_(write) {}
 
   void Put(uint8_t byte) {
-    buffer_.push_back(byte);
-    if (buffer_.size() == kBlock) {
+    buffer_[size_++] = byte;
+    if (size_ == buffer_.size()) {
       Flush();
     }
   }
 
   void Flush() {
-    if (buffer_.empty()) {
+    if (size_ == 0) {
       return;
     }
     uint16_t put = 0;
-    write_(buffer_.data(), static_cast<uint16_t>(buffer_.size()), put);
-    if (put != buffer_.size()) {
+    write_(buffer_.data(), static_cast<uint16_t>(size_), put);
+    if (put != size_) {
       throw EStreamError("Stream write error");
     }
-    buffer_.clear();
+    size_ = 0;
   }
 
  private:
   const TWriteProc& write_;
-  std::vector<uint8_t> buffer_;
+  std::array<uint8_t, kBlock> buffer_;
+  size_t size_ = 0;
 };
 
 TLZH::TLZH() = default;
 TLZH::~TLZH() = default;
 
 void TLZH::InitLZH() {
-  getbuf_ = 0;
-  getlen_ = 0;
   putbuf_ = 0;
   putlen_ = 0;
   textsize_ = 0;
@@ -133,13 +161,11 @@ void TLZH::InitLZH() {
   match_length_ = 0;
   try {
     // Zeroed: the look-ahead past the end of a short input holds this fixed content.
-    text_buf_.assign(N + F - 1, 0);
+    text_buf_.assign(N + F - 1 + kCompareSlack, 0);
     lson_.assign(N + 1, 0);
     dad_.assign(N + 1, 0);
     rson_.assign(N + 257, 0);
-    freq_.assign(T + 1, 0);
-    prnt_.assign(T + N_CHAR, 0);
-    son_.assign(T, 0);
+    huffman_ = std::make_unique<LzhHuffmanTree>();
   } catch (const std::bad_alloc&) {
     EndLZH();
     throw ElzhException("LZH : Cannot get memory for dictionary tables");
@@ -148,10 +174,11 @@ void TLZH::InitLZH() {
 
 void TLZH::EndLZH() {
   // Releasing vectors cannot fail; the second message of the codec is never needed.
-  for (auto* table : {&lson_, &dad_, &rson_, &freq_, &prnt_, &son_}) {
+  for (auto* table : {&lson_, &dad_, &rson_}) {
     std::vector<uint16_t>().swap(*table);
   }
   std::vector<uint8_t>().swap(text_buf_);
+  huffman_.reset();
 }
 
 // --- search trees -----------------------------------------------------------
@@ -164,6 +191,27 @@ void TLZH::InitTree() {
     dad_[i] = NIL;
   }
 }
+
+namespace {
+
+// Length of the common prefix of two look-ahead windows after their first byte, at
+// most F; both may be read up to kCompareSlack bytes past F.
+int CommonPrefix(const uint8_t* a, const uint8_t* b) {
+  int i = 1;
+  for (; i < F; i += 8) {
+    uint64_t x = 0;
+    uint64_t y = 0;
+    std::memcpy(&x, a + i, 8);
+    std::memcpy(&y, b + i, 8);
+    if (x != y) {
+      static_assert(std::endian::native == std::endian::little);
+      return std::min(F, i + std::countr_zero(x ^ y) / 8);
+    }
+  }
+  return F;
+}
+
+}  // namespace
 
 void TLZH::InsertNode(int r) {
   int cmp = 1;
@@ -189,13 +237,8 @@ void TLZH::InsertNode(int r) {
         return;
       }
     }
-    int i = 1;
-    for (; i < F; ++i) {
-      cmp = key[i] - text_buf_[p + i];
-      if (cmp != 0) {
-        break;
-      }
-    }
+    const int i = CommonPrefix(key, &text_buf_[p]);
+    cmp = i < F ? key[i] - text_buf_[p + i] : 0;
     if (i > THRESHOLD) {
       const int position = ((r - p) & (N - 1)) - 1;
       if (i > match_length_) {
@@ -255,33 +298,7 @@ void TLZH::DeleteNode(int p) {
   dad_[p] = NIL;
 }
 
-// --- bit input and output ---------------------------------------------------
-
-int TLZH::GetBit(Input& in) {
-  while (getlen_ <= 8) {
-    uint8_t byte = 0;  // missing input reads as zero bits
-    in.Next(byte);
-    getbuf_ = static_cast<uint16_t>(getbuf_ | (byte << (8 - getlen_)));
-    getlen_ = static_cast<uint8_t>(getlen_ + 8);
-  }
-  const int bit = getbuf_ >> 15;
-  getbuf_ = static_cast<uint16_t>(getbuf_ << 1);
-  --getlen_;
-  return bit;
-}
-
-int TLZH::GetByte(Input& in) {
-  while (getlen_ <= 8) {
-    uint8_t byte = 0;
-    in.Next(byte);
-    getbuf_ = static_cast<uint16_t>(getbuf_ | (byte << (8 - getlen_)));
-    getlen_ = static_cast<uint8_t>(getlen_ + 8);
-  }
-  const int byte = getbuf_ >> 8;
-  getbuf_ = static_cast<uint16_t>(getbuf_ << 8);
-  getlen_ = static_cast<uint8_t>(getlen_ - 8);
-  return byte;
-}
+// --- bit output ------------------------------------------------------------
 
 // Appends the low `length` bits of `code`, most significant first.
 void TLZH::Putcode(Output& out, int length, uint32_t code) {
@@ -309,103 +326,13 @@ void TLZH::EncodeEnd(Output& out) {
   }
 }
 
-// --- adaptive Huffman coding ------------------------------------------------
-
-void TLZH::StartHuff() {
-  for (int i = 0; i < N_CHAR; ++i) {
-    freq_[i] = 1;
-    son_[i] = static_cast<uint16_t>(i + T);
-    prnt_[i + T] = static_cast<uint16_t>(i);
-  }
-  for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
-    freq_[j] = static_cast<uint16_t>(freq_[i] + freq_[i + 1]);
-    son_[j] = static_cast<uint16_t>(i);
-    prnt_[i] = prnt_[i + 1] = static_cast<uint16_t>(j);
-  }
-  freq_[T] = 0xFFFF;
-  prnt_[R] = 0;
-}
-
-void TLZH::reconst() {
-  // Keep the leaves, halved (rounding up), packed to the front.
-  int j = 0;
-  for (int i = 0; i < T; ++i) {
-    if (son_[i] >= T) {
-      freq_[j] = static_cast<uint16_t>((freq_[i] + 1) / 2);
-      son_[j] = son_[i];
-      ++j;
-    }
-  }
-  // Rebuild the internal nodes, each inserted after the last entry not above it.
-  for (int i = 0, j2 = N_CHAR; j2 < T; i += 2, ++j2) {
-    const uint16_t f = static_cast<uint16_t>(freq_[i] + freq_[i + 1]);
-    freq_[j2] = f;
-    int k = j2 - 1;
-    while (f < freq_[k]) {
-      --k;
-    }
-    ++k;
-    std::copy_backward(freq_.begin() + k, freq_.begin() + j2, freq_.begin() + j2 + 1);
-    freq_[k] = f;
-    std::copy_backward(son_.begin() + k, son_.begin() + j2, son_.begin() + j2 + 1);
-    son_[k] = static_cast<uint16_t>(i);
-  }
-  for (int i = 0; i < T; ++i) {
-    const int k = son_[i];
-    if (k >= T) {
-      prnt_[k] = static_cast<uint16_t>(i);
-    } else {
-      prnt_[k] = prnt_[k + 1] = static_cast<uint16_t>(i);
-    }
-  }
-}
-
-void TLZH::update(int c) {
-  if (freq_[R] == MAX_FREQ) {
-    reconst();
-  }
-  c = prnt_[c + T];
-  do {
-    const unsigned k = ++freq_[c];
-    int l = c + 1;
-    if (k > freq_[l]) {
-      while (k > freq_[++l]) {
-      }
-      --l;
-      freq_[c] = freq_[l];
-      freq_[l] = static_cast<uint16_t>(k);
-
-      const int i = son_[c];
-      prnt_[i] = static_cast<uint16_t>(l);
-      if (i < T) {
-        prnt_[i + 1] = static_cast<uint16_t>(l);
-      }
-      const int j = son_[l];
-      son_[l] = static_cast<uint16_t>(i);
-      prnt_[j] = static_cast<uint16_t>(c);
-      if (j < T) {
-        prnt_[j + 1] = static_cast<uint16_t>(c);
-      }
-      son_[c] = static_cast<uint16_t>(j);
-      c = l;
-    }
-    c = prnt_[c];
-  } while (c != 0);
-}
+// --- symbols ---------------------------------------------------------------
 
 void TLZH::EncodeChar(Output& out, int c) {
-  // One bit per level from the leaf up; the root's bit is sent first. The tree's
-  // frequencies stay below 2^15, which bounds its depth well below 32.
-  uint32_t code = 0;
   int length = 0;
-  int k = prnt_[c + T];
-  do {
-    code |= static_cast<uint32_t>(k & 1) << length;
-    ++length;
-    k = prnt_[k];
-  } while (k != R);
+  const uint32_t code = huffman_->Code(c, length);
   Putcode(out, length, code);
-  update(c);
+  huffman_->Update(c);
 }
 
 void TLZH::EncodePosition(Output& out, int c) {
@@ -414,25 +341,22 @@ void TLZH::EncodePosition(Output& out, int c) {
   Putcode(out, 6, static_cast<uint32_t>(c & 0x3F));
 }
 
-int TLZH::DecodeChar(Input& in) {
-  int c = son_[R];
-  while (c < T) {
-    c += GetBit(in);
-    c = son_[c];
-  }
-  c -= T;
-  update(c);
+int TLZH::DecodeChar(BitReader& in) {
+  int length = 0;
+  const int c = huffman_->Decode(in.Peek(), length);
+  in.Skip(length);
+  huffman_->Update(c);
   return c;
 }
 
-int TLZH::DecodePosition(Input& in) {
-  int i = GetByte(in);
-  const int upper = kPosition.d_code[i] << 6;
-  int j = kPosition.d_len[i] - 2;
-  while (j-- > 0) {
-    i = (i << 1) + GetBit(in);
-  }
-  return upper | (i & 0x3F);
+int TLZH::DecodePosition(BitReader& in) {
+  // The first byte names the upper six bits and the length of their code; the six
+  // bits after that code are the lower ones.
+  const uint32_t window = in.Peek();
+  const int length = kPosition.d_len[window >> 24];
+  const int upper = kPosition.d_code[window >> 24] << 6;
+  in.Skip(length + 6);
+  return upper | static_cast<int>((window >> (26 - length)) & 0x3F);
 }
 
 // --- pack and unpack --------------------------------------------------------
@@ -442,7 +366,7 @@ void TLZH::LZHPack(int32_t& input_size, const TReadProc& read, const TWriteProc&
   try {
     Input in(read);
     Output out(write);
-    StartHuff();
+    huffman_->Reset();
     InitTree();
     int s = 0;
     int r = N - F;
@@ -505,9 +429,10 @@ void TLZH::LZHPack(int32_t& input_size, const TReadProc& read, const TWriteProc&
 void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWriteProc& write) {
   InitLZH();
   try {
-    Input in(read);
+    Input input(read);
+    BitReader in(input);
     Output out(write);
-    StartHuff();
+    huffman_->Reset();
     std::fill(text_buf_.begin(), text_buf_.begin() + (N - F), kFill);
     int r = N - F;
     int32_t count = 0;

@@ -10,11 +10,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <vector>
 
 #include "base/streams.h"
+#include "skin/data/lzh_huffman.h"
 
 namespace kova {
 
@@ -56,6 +58,7 @@ class TLZH {
 
  private:
   class Input;
+  class BitReader;
   class Output;
 
   void InitLZH();
@@ -65,23 +68,16 @@ class TLZH {
   void InsertNode(int r);
   void DeleteNode(int p);
 
-  int GetBit(Input& in);
-  int GetByte(Input& in);
   void Putcode(Output& out, int length, uint32_t code);
   void EncodeEnd(Output& out);
 
-  void StartHuff();
-  void reconst();
-  void update(int c);
   void EncodeChar(Output& out, int c);
   void EncodePosition(Output& out, int c);
-  int DecodeChar(Input& in);
-  int DecodePosition(Input& in);
+  int DecodeChar(BitReader& in);
+  static int DecodePosition(BitReader& in);
 
-  // Bit buffers. The output side keeps up to 64 pending bits so that codes longer
-  // than 16 bits (possible in a deep adaptive tree) are emitted intact.
-  uint16_t getbuf_ = 0;
-  uint8_t getlen_ = 0;
+  // The output side keeps up to 64 pending bits so that codes longer than 16 bits
+  // (possible in a deep adaptive tree) are emitted intact.
   uint64_t putbuf_ = 0;
   int putlen_ = 0;
 
@@ -92,7 +88,7 @@ class TLZH {
 
   std::vector<uint8_t> text_buf_;
   std::vector<uint16_t> lson_, dad_, rson_;
-  std::vector<uint16_t> freq_, prnt_, son_;
+  std::unique_ptr<LzhHuffmanTree> huffman_;
 };
 
 // Largest uncompressed size a stream of `packed_bytes` can encode: every symbol costs
