@@ -542,6 +542,9 @@ LzhStatus DecompressStream(TStream& source, TStream& dest) {
   if (size > kUnpackedSizeLimit || size > MaxUnpackedSize(source.Size() - 4)) {
     return LzhStatus::kSizeTooLarge;
   }
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&dest)) {
+    memory->SetSize(size);  // one allocation instead of growing block by block
+  }
   TLZH lzh;
   lzh.SourceStream = &source;
   lzh.DestStream = &dest;

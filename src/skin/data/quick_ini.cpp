@@ -17,6 +17,9 @@ void RequireStrings(const TStrings* strings) {
 
 // The key (before the first '=', trimmed, lower case) and value (after it, trimmed).
 std::pair<WideString, WideString> SplitEntry(WideStringView line) {
+  if (IsSectionHeader(line)) {
+    return {};
+  }
   const size_t equals = line.find(u'=');
   if (equals == WideStringView::npos) {
     return {};
@@ -106,7 +109,9 @@ bool ParseIniInteger(WideStringView text, int32_t& value) {
 
 void TQuickIni::Clear() {
   lines_.clear();
+  entries_.clear();
   sections_.clear();
+  section_index_.clear();
 }
 
 void TQuickIni::Parse(std::string_view text) {
@@ -129,9 +134,18 @@ void TQuickIni::Parse(std::string_view text) {
       continue;
     }
     if (IsSectionHeader(line)) {
-      sections_.push_back({line, lines_.size()});
+      if (!sections_.empty()) {
+        sections_.back().end = lines_.size();
+      }
+      section_index_.try_emplace(LowerAscii(line), sections_.size());
+      sections_.push_back({line, lines_.size(), 0});
     }
+    auto [key, value] = SplitEntry(line);
+    entries_.push_back({std::move(key), std::move(value)});
     lines_.push_back(std::move(line));
+  }
+  if (!sections_.empty()) {
+    sections_.back().end = lines_.size();
   }
 }
 
@@ -185,26 +199,17 @@ void TQuickIni::SavetoZip(const std::filesystem::path& file_name) const {
 }
 
 int64_t TQuickIni::GetSectionIndex(const WideString& section) const {
-  const WideString wanted = LowerAscii(u"[" + section + u"]");
-  for (const Section& s : sections_) {
-    if (LowerAscii(s.header) == wanted) {
-      return static_cast<int64_t>(s.line);
-    }
-  }
-  return -1;
+  const auto found = section_index_.find(LowerAscii(u"[" + section + u"]"));
+  return found == section_index_.end() ? -1 : static_cast<int64_t>(sections_[found->second].line);
 }
 
 std::pair<size_t, size_t> TQuickIni::SectionLines(const WideString& section) const {
-  const int64_t header = GetSectionIndex(section);
-  if (header < 0) {
+  const auto found = section_index_.find(LowerAscii(u"[" + section + u"]"));
+  if (found == section_index_.end()) {
     return {0, 0};
   }
-  const size_t begin = static_cast<size_t>(header) + 1;
-  size_t end = begin;
-  while (end < lines_.size() && !IsSectionHeader(lines_[end])) {
-    ++end;
-  }
-  return {begin, end};
+  const Section& s = sections_[found->second];
+  return {s.line + 1, s.end};
 }
 
 void TQuickIni::ReadSections(TStrings* strings) const {
@@ -223,9 +228,8 @@ void TQuickIni::ReadSection(const WideString& section, TStrings* strings) const 
   strings->Clear();
   const auto [begin, end] = SectionLines(section);
   for (size_t i = begin; i < end; ++i) {
-    WideString key = SplitEntry(lines_[i]).first;
-    if (!key.empty()) {
-      strings->Add(key);
+    if (!entries_[i].key.empty()) {
+      strings->Add(entries_[i].key);
     }
   }
   strings->EndUpdate();
@@ -247,9 +251,9 @@ WideString TQuickIni::ReadString(const WideString& section, const WideString& id
   const WideString key = LowerAscii(ident);
   const auto [begin, end] = SectionLines(section);
   for (size_t i = begin; i < end; ++i) {
-    auto [entry_key, value] = SplitEntry(lines_[i]);
-    if (!entry_key.empty() && entry_key == key) {
-      return value.empty() ? default_value : value;
+    const Entry& entry = entries_[i];
+    if (!entry.key.empty() && entry.key == key) {
+      return entry.value.empty() ? default_value : entry.value;
     }
   }
   return default_value;

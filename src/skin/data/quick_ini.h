@@ -1,6 +1,7 @@
 // The skin engine's in-memory INI reader. The text is parsed once into its
-// significant lines (trimmed, comments and empty lines dropped) and an index of the
-// section headers; look-ups scan the lines of one section.
+// significant lines (trimmed, comments and empty lines dropped), each entry split into
+// its lower-case key and value, and an index of the sections by lower-case name;
+// look-ups find the section in the index and scan its entries.
 //
 // Its rules are its own: whole-line ";" comments only, keys compared in lower case,
 // section names compared ignoring case, the first section and the first key of a
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -61,6 +63,11 @@ class TQuickIni {
   struct Section {
     WideString header;  // brackets included, as written
     size_t line = 0;    // index of the header in lines_
+    size_t end = 0;     // index of the next header, or the number of lines
+  };
+  struct Entry {
+    WideString key;  // trimmed, lower case; empty for a line without '='
+    WideString value;
   };
 
   void Parse(std::string_view text);
@@ -70,7 +77,10 @@ class TQuickIni {
   std::pair<size_t, size_t> SectionLines(const WideString& section) const;
 
   std::vector<WideString> lines_;
+  std::vector<Entry> entries_;  // one per line
   std::vector<Section> sections_;
+  // Lower-case header to the first section of that name.
+  std::unordered_map<WideString, size_t> section_index_;
 };
 
 // Conversions with the quick INI's rules, exposed for the skin model.

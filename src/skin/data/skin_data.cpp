@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "forms/classes/filer.h"
+#include "skin/data/byte_view_stream.h"
 #include "skin/data/quick_ini.h"
 #include "skin/data/skin_class_map.h"
 #include "skin/data/skin_reader.h"
@@ -133,7 +134,7 @@ bool TSkinData::LoadSkin() {
     return false;
   }
   TSkinReader reader;
-  TMemoryStream raw(skin_data_.Data());
+  TByteViewStream raw(skin_data_.Data());
   const bool ok = reader.Loadfromstream(raw);
   if (ok) {
     TQuickIni ini;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/data/byte_view_stream.h"
 #include "skin/data/skin_message.h"
 
 namespace kova {
@@ -97,10 +98,10 @@ void TSkinReader::Reset() {
   sizes_.clear();
   offsets_.clear();
   header_ = {};
-  entry_data_.Clear();
+  archive_.Clear();
 }
 
-bool TSkinReader::Loadfromstream(TMemoryStream& source) {
+bool TSkinReader::Loadfromstream(TStream& source) {
   Reset();
   status_ = Load(source);
   if (status_ != SkinReadStatus::kOk) {
@@ -112,8 +113,8 @@ bool TSkinReader::Loadfromstream(TMemoryStream& source) {
   return status_ == SkinReadStatus::kOk;
 }
 
-SkinReadStatus TSkinReader::Load(TMemoryStream& source) {
-  TMemoryStream archive;
+SkinReadStatus TSkinReader::Load(TStream& source) {
+  TMemoryStream& archive = archive_;
   if (Decompress(source, archive) != LzhStatus::kOk) {
     return SkinReadStatus::kBadCompression;
   }
@@ -162,7 +163,7 @@ SkinReadStatus TSkinReader::Load(TMemoryStream& source) {
       return SkinReadStatus::kSizesPastEnd;
     }
     sizes_.push_back(entry_size);
-    offsets_.push_back(offset);
+    offsets_.push_back(data_start + offset);
     offset += entry_size;
   }
 
@@ -170,23 +171,29 @@ SkinReadStatus TSkinReader::Load(TMemoryStream& source) {
     file_list_.push_back(AsciiLower(name));
   }
   stored_names_ = std::move(stored);
-  entry_data_.WriteBuffer(bytes + data_start, data_size);
-  entry_data_.SetPosition(0);
   return SkinReadStatus::kOk;
 }
 
 void TSkinReader::CopyEntry(size_t index, TMemoryStream& target) const {
-  target.WriteBuffer(entry_data_.Memory() + offsets_[index], sizes_[index]);
+  target.WriteBuffer(archive_.Memory() + offsets_[index], sizes_[index]);
   target.SetPosition(0);
+}
+
+std::span<const uint8_t> TSkinReader::FindEntry(std::string_view name) const {
+  const std::string wanted = AsciiLower(name);
+  const auto found = std::find(file_list_.begin(), file_list_.end(), wanted);
+  if (found == file_list_.end()) {
+    return {};
+  }
+  const auto index = static_cast<size_t>(found - file_list_.begin());
+  return {archive_.Memory() + offsets_[index], static_cast<size_t>(sizes_[index])};
 }
 
 void TSkinReader::readfile(std::string_view name, TMemoryStream& target) const {
   target.Clear();
-  const std::string wanted = AsciiLower(name);
-  const auto found = std::find(file_list_.begin(), file_list_.end(), wanted);
-  if (found != file_list_.end()) {
-    CopyEntry(static_cast<size_t>(found - file_list_.begin()), target);
-  }
+  const std::span<const uint8_t> entry = FindEntry(name);
+  target.WriteBuffer(entry.data(), static_cast<int64_t>(entry.size()));
+  target.SetPosition(0);
 }
 
 void TSkinReader::readIni(std::string_view part, TMemoryStream& target,
@@ -227,12 +234,12 @@ bool ReadSkinBitmap(const TSkinReader& reader, std::string_view file_name, TBitm
     bitmap.Clear();
     return false;
   }
-  TMemoryStream entry;
-  reader.readfile(name, entry);
-  if (entry.Size() == 0) {
+  const std::span<const uint8_t> bytes = reader.FindEntry(name);
+  if (bytes.empty()) {
     bitmap.Clear();
     return false;
   }
+  TByteViewStream entry(bytes);
   return bitmap.LoadFromStream(entry);
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +54,7 @@ class TSkinReader {
   // Decompresses `source` (a whole skin file) and takes over its directory and entry
   // data. An unknown format version shows the "older skin file" message. Answers
   // false, and holds no entries, whenever the archive cannot be read.
-  bool Loadfromstream(TMemoryStream& source);
+  bool Loadfromstream(TStream& source);
 
   // Clears `target`, then writes the bytes of the first entry whose name equals
   // `name` ignoring case and rewinds `target`. A missing entry leaves it empty.
@@ -73,10 +74,12 @@ class TSkinReader {
   int32_t Size(int index) const { return sizes_.at(static_cast<size_t>(index)); }
   const std::array<int32_t, 4>& Header() const { return header_; }
   int32_t FormatVersion() const { return header_[0]; }
-  const TMemoryStream& EntryData() const { return entry_data_; }
+  // The bytes of the first entry of that name (compared ignoring ASCII case), in place;
+  // empty without one. Valid until the next load.
+  std::span<const uint8_t> FindEntry(std::string_view name) const;
 
  private:
-  SkinReadStatus Load(TMemoryStream& source);
+  SkinReadStatus Load(TStream& source);
   void Reset();
   // Copies entry `index` into `target`.
   void CopyEntry(size_t index, TMemoryStream& target) const;
@@ -84,9 +87,10 @@ class TSkinReader {
   std::vector<std::string> file_list_;
   std::vector<std::string> stored_names_;
   std::vector<int32_t> sizes_;
-  std::vector<int64_t> offsets_;
+  std::vector<int64_t> offsets_;  // into archive_
   std::array<int32_t, 4> header_{};
-  TMemoryStream entry_data_;
+  // The whole decompressed archive, kept: entries are read where they lie.
+  TMemoryStream archive_;
   SkinReadStatus status_ = SkinReadStatus::kOk;
 };
 
