@@ -216,7 +216,8 @@ function(kova_add_fuzzer name)
   set_tests_properties(${name} PROPERTIES LABELS fuzz)
 endfunction()
 
-# kova_add_benchmark(name SOURCES ... [DEPS ...]): a Google Benchmark program.
+# kova_add_benchmark(name SOURCES ... [DEPS ...]): a Google Benchmark program, with a
+# smoke test that runs it once.
 function(kova_add_benchmark name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   if(NOT KOVA_BENCH OR WIN32)
@@ -225,7 +226,11 @@ function(kova_add_benchmark name)
   find_package(benchmark REQUIRED)
   add_executable(${name} ${ARG_SOURCES})
   kova_compile_options(${name})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} kova_bench_allocation benchmark::benchmark
+                        benchmark::benchmark_main)
+  # CI only checks that the program runs: one short pass, no timing asserted.
+  add_test(NAME ${name}_smoke COMMAND ${name} --benchmark_min_time=0)
+  set_tests_properties(${name}_smoke PROPERTIES LABELS bench)
 endfunction()
 
 # kova_static_runtime(target): one self-contained PE file per module.

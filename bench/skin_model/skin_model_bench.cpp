@@ -1,12 +1,15 @@
 // Time to turn the product's skin file into a complete model: decompress the archive,
 // parse the INI description, decode every image and derive the composed ones.
+// "peak_bytes" is the most memory one load held at once.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "allocation_counter.h"
 #include "kova-skin-sample/sample_skin_images.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_preview.h"
@@ -34,12 +37,20 @@ std::vector<uint8_t> ProductSkinFile() {
 
 void BM_LoadProductSkin(benchmark::State& state) {
   const std::vector<uint8_t> file = ProductSkinFile();
+  size_t peak = 0;
   for (auto _ : state) {
-    TSkinData data(nullptr);
-    TMemoryStream stream(file);
-    data.LoadFromStream(stream);
-    benchmark::DoNotOptimize(data.ComboxArrow.get());
+    bench::ResetPeakAllocation();
+    {
+      TSkinData data(nullptr);
+      TMemoryStream stream(file);
+      data.LoadFromStream(stream);
+      benchmark::DoNotOptimize(data.ComboxArrow.get());
+    }
+    peak = std::max(peak, bench::PeakAllocation());
   }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(file.size()));
+  state.counters["peak_bytes"] = static_cast<double>(peak);
   state.SetLabel(std::to_string(file.size()) + " bytes");
 }
 BENCHMARK(BM_LoadProductSkin)->Unit(benchmark::kMillisecond);

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <new>
 
+#include "skin/data/byte_view_stream.h"
+
 namespace kova {
 
 namespace {
@@ -529,18 +531,32 @@ void CompressStream(TStream& source, TStream& dest) {
   dest.SetSize(dest.Position());
 }
 
-LzhStatus DecompressStream(TStream& source, TStream& dest) {
+namespace {
+
+// Reads and checks the 4-byte size header from the start of `source`.
+LzhStatus ReadUnpackedSize(TStream& source, int32_t& size) {
   source.SetPosition(0);
-  dest.SetPosition(0);
   if (source.Size() < 4) {
     return LzhStatus::kMissingHeader;
   }
-  const int32_t size = source.ReadInt32();
+  size = source.ReadInt32();
   if (size < 0) {
     return LzhStatus::kNegativeSize;
   }
   if (size > kUnpackedSizeLimit || size > MaxUnpackedSize(source.Size() - 4)) {
     return LzhStatus::kSizeTooLarge;
+  }
+  return LzhStatus::kOk;
+}
+
+}  // namespace
+
+LzhStatus DecompressStream(TStream& source, TStream& dest) {
+  dest.SetPosition(0);
+  int32_t size = 0;
+  const LzhStatus status = ReadUnpackedSize(source, size);
+  if (status != LzhStatus::kOk) {
+    return status;
   }
   if (auto* memory = dynamic_cast<TMemoryStream*>(&dest)) {
     memory->SetSize(size);  // one allocation instead of growing block by block
@@ -554,18 +570,32 @@ LzhStatus DecompressStream(TStream& source, TStream& dest) {
 }
 
 std::vector<uint8_t> CompressBytes(std::span<const uint8_t> data) {
-  TMemoryStream source(std::vector<uint8_t>(data.begin(), data.end()));
+  TByteViewStream source(data);
   TMemoryStream dest;
   CompressStream(source, dest);
   return dest.Data();
 }
 
 LzhStatus DecompressBytes(std::span<const uint8_t> packed, std::vector<uint8_t>& data) {
-  TMemoryStream source(std::vector<uint8_t>(packed.begin(), packed.end()));
-  TMemoryStream dest;
-  const LzhStatus status = DecompressStream(source, dest);
-  data = status == LzhStatus::kOk ? dest.Data() : std::vector<uint8_t>();
-  return status;
+  data.clear();
+  TByteViewStream source(packed);
+  int32_t size = 0;
+  const LzhStatus status = ReadUnpackedSize(source, size);
+  if (status != LzhStatus::kOk) {
+    return status;
+  }
+  // Decoded straight into the result, which is sized once.
+  data.resize(static_cast<size_t>(size));
+  size_t written = 0;
+  TLZH lzh;
+  lzh.SourceStream = &source;
+  lzh.LZHUnpack(size, lzh.StreamReader(),
+                [&](const uint8_t* buffer, uint16_t count, uint16_t& put) {
+                  put = static_cast<uint16_t>(std::min<size_t>(count, data.size() - written));
+                  std::memcpy(data.data() + written, buffer, put);
+                  written += put;
+                });
+  return LzhStatus::kOk;
 }
 
 }  // namespace kova
