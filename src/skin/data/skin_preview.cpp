@@ -17,20 +17,14 @@ int PerFrame(int length, int frames) {
   return length / std::max(frames, 1);
 }
 
-// State 1 for an active window, 2 for an inactive one, 1 for single-state images.
-int BorderFrame(const TDataSkinObject& border, bool active) {
-  return border.Frame <= 1 || active ? 1 : 2;
-}
-
-void DrawBorder(TBitmap& out, const TDataSkinObject& border, const ImageRect& rect, bool stacked,
+void DrawBorder(TBitmap& out, const TDataSkinObject& border, const ImageRect& rect, BorderSide side,
                 bool active) {
   const int w = rect.right - rect.left;
   const int h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0 || border.Map.Empty()) {
     return;
   }
-  const TBitmap strip = GetHMap(w, h, border.Map, MarginsOf(border), stacked, border.Tile != 1,
-                                border.Frame, BorderFrame(border, active));
+  const TBitmap strip = ComposeBorderStrip(border, side, w, h, active);
   StretchCopy(out, rect, strip, {0, 0, w, h}, border.Trans == 1);
 }
 
@@ -139,12 +133,13 @@ TBitmap ComposeSkinPreview(const TSkinData& data, const SkinPreviewOptions& opti
     }
   }
   const bool active = options.active;
-  DrawBorder(out, *data.Left, {0, 0, m.left, H}, false, active);
-  DrawBorder(out, *data.Right, {W - m.right, 0, W, H}, false, active);
-  DrawBorder(out, *data.Bottom, {m.left, H - m.bottom, W - m.right, H}, true, active);
+  DrawBorder(out, *data.Left, {0, 0, m.left, H}, BorderSide::kLeft, active);
+  DrawBorder(out, *data.Right, {W - m.right, 0, W, H}, BorderSide::kRight, active);
+  DrawBorder(out, *data.Bottom, {m.left, H - m.bottom, W - m.right, H}, BorderSide::kBottom,
+             active);
 
   // The title strip: top border, text background, text, caption buttons.
-  DrawBorder(out, *data.Top, {0, 0, W, m.caption}, true, active);
+  DrawBorder(out, *data.Top, {0, 0, W, m.caption}, BorderSide::kTop, active);
   const TDataSkinTitle& title = *data.Title;
   const int text_width = static_cast<int>(options.caption.size()) * kGlyphAdvance - 1;
   const int box_width = text_width + title.TXTBackleft + title.TXTBackRight;
