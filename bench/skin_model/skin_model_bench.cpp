@@ -9,7 +9,7 @@
 
 #include "kova-skin-sample/sample_skin_images.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/skin_preview.h"
+#include "skin/apply/skin_preview.h"
 #include "skin/data/skin_writer.h"
 
 namespace kova {

@@ -54,6 +54,9 @@ struct CaptionWindow {
   std::function<int(int32_t code, int32_t action)> ask;
 };
 
+// The visibility code of buttons shown in the MDI frame's menu row.
+inline constexpr int32_t kMenuRowVisibility = 100;
+
 // Which of the two visibility keys a code comes from; a few codes read differently.
 enum class VisibilityKey : uint8_t { kFirst, kSecond };
 
