@@ -10,6 +10,20 @@ bool SeeThrough(const TDataSkinObject* border) {
 
 }  // namespace
 
+const TDataSkinObject* BorderObject(const TSkinData& data, BorderSide side) {
+  switch (side) {
+    case BorderSide::kLeft:
+      return data.Left.get();
+    case BorderSide::kRight:
+      return data.Right.get();
+    case BorderSide::kTop:
+      return data.Top.get();
+    case BorderSide::kBottom:
+      return data.Bottom.get();
+  }
+  return nullptr;
+}
+
 std::vector<FrameRegionPart> PlanFrameRegion(const TSkinData& data, const FrameWidths& frame,
                                              BorderStyle style, int width, int height) {
   std::vector<FrameRegionPart> parts;

@@ -17,6 +17,9 @@ struct FrameRegionPart {
   std::optional<BorderSide> rendered;
 };
 
+// The skin's border object of a side (null when the skin has none).
+const TDataSkinObject* BorderObject(const TSkinData& data, BorderSide side);
+
 // The parts of the region of a width x height window, in uniting order. Nothing for a
 // zero-size window; the whole window when no border is see-through; only the inner
 // rectangle for a window without border. A border is cut to its pixels when its Trans

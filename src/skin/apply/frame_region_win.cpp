@@ -8,26 +8,12 @@ namespace kova {
 
 namespace {
 
-const TDataSkinObject* BorderOf(const TSkinData& data, BorderSide side) {
-  switch (side) {
-    case BorderSide::kLeft:
-      return data.Left.get();
-    case BorderSide::kRight:
-      return data.Right.get();
-    case BorderSide::kTop:
-      return data.Top.get();
-    case BorderSide::kBottom:
-      return data.Bottom.get();
-  }
-  return nullptr;
-}
-
 UniqueRegion PartRegion(const TSkinData& data, const FrameRegionPart& part, bool active) {
   const ImageRect& r = part.rect;
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   if (part.rendered && w > 0 && h > 0) {
-    const TDataSkinObject* border = BorderOf(data, *part.rendered);
+    const TDataSkinObject* border = BorderObject(data, *part.rendered);
     if (border != nullptr && !border->Map.Empty()) {
       const TBitmap strip = ComposeBorderStrip(*border, *part.rendered, w, h, active);
       return BitmapToRegion(strip, r.left, r.top);
