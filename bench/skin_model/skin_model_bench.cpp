@@ -69,7 +69,7 @@ void BM_FrameRegionRuns(benchmark::State& state) {
        {data.Left.get(), data.Right.get(), data.Top.get(), data.Bottom.get()}) {
     border->Trans = 1;  // every strip cut to its pixels, the slowest case
   }
-  const FrameWidths frame = FrameWidthsOf(data, BorderStyle::kSizable, 0);
+  const FrameWidths frame = FrameWidthsOf(data, SkinBorderStyle::kSizable, 0);
   struct CountingSink final : RegionSink {
     void Unite(std::span<const ImageRect> rects) override { count += rects.size(); }
     std::size_t count = 0;
@@ -78,7 +78,7 @@ void BM_FrameRegionRuns(benchmark::State& state) {
   for (auto _ : state) {
     CountingSink sink;
     for (const FrameRegionPart& part :
-         PlanFrameRegion(data, frame, BorderStyle::kSizable, 800, 600)) {
+         PlanFrameRegion(data, frame, SkinBorderStyle::kSizable, 800, 600)) {
       if (!part.rendered) {
         continue;
       }

@@ -28,10 +28,10 @@ struct CountingSink final : kova::RegionSink {
 };
 
 void CutRegion(const kova::TSkinData& model, int width, int height) {
-  const kova::FrameWidths frame = kova::FrameWidthsOf(model, kova::BorderStyle::kSizable, 0);
+  const kova::FrameWidths frame = kova::FrameWidthsOf(model, kova::SkinBorderStyle::kSizable, 0);
   CountingSink sink;
   for (const kova::FrameRegionPart& part :
-       kova::PlanFrameRegion(model, frame, kova::BorderStyle::kSizable, width, height)) {
+       kova::PlanFrameRegion(model, frame, kova::SkinBorderStyle::kSizable, width, height)) {
     const kova::TDataSkinObject* border =
         part.rendered ? kova::BorderObject(model, *part.rendered) : nullptr;
     if (border == nullptr) {

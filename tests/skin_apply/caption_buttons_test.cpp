@@ -7,26 +7,25 @@
 namespace kova {
 namespace {
 
-constexpr BorderIcons kAllBoxes = BorderIcons()
-                                      .With(BorderIcon::kSystemMenu)
-                                      .With(BorderIcon::kMinimize)
-                                      .With(BorderIcon::kMaximize);
+constexpr SkinBorderIcons kAllBoxes = SkinBorderIcons{
+    SkinBorderIcon::kSystemMenu, SkinBorderIcon::kMinimize, SkinBorderIcon::kMaximize};
 
 TEST(CaptionButtonsTest, VisibilityCodesOfBothKeys) {
   CaptionWindow normal;
   normal.icons = kAllBoxes;
   CaptionWindow maximized = normal;
-  maximized.state = WindowState::kMaximized;
+  maximized.state = SkinWindowState::kMaximized;
   CaptionWindow inactive = normal;
   inactive.active = false;
   CaptionWindow boxes_without_menu;
-  boxes_without_menu.icons = BorderIcons().With(BorderIcon::kMinimize);
+  boxes_without_menu.icons = SkinBorderIcons{SkinBorderIcon::kMinimize};
   CaptionWindow help_only;
-  help_only.icons = BorderIcons().With(BorderIcon::kHelp);
+  help_only.icons = SkinBorderIcons{SkinBorderIcon::kHelp};
   CaptionWindow help_and_boxes;
-  help_and_boxes.icons = kAllBoxes.With(BorderIcon::kHelp);
+  help_and_boxes.icons = SkinBorderIcons{SkinBorderIcon::kSystemMenu, SkinBorderIcon::kMinimize,
+                                         SkinBorderIcon::kMaximize, SkinBorderIcon::kHelp};
   CaptionWindow dialog;
-  dialog.border_style = BorderStyle::kDialog;
+  dialog.border_style = SkinBorderStyle::kDialog;
   CaptionWindow message_box = dialog;
   message_box.message_box = true;
   CaptionWindow mdi_row;
@@ -103,11 +102,11 @@ TEST(CaptionButtonsTest, ActionRulesHideOrDisableAfterBothCodes) {
   CaptionWindow full;
   full.icons = kAllBoxes;
   CaptionWindow no_max = full;
-  no_max.icons = BorderIcons().With(BorderIcon::kSystemMenu).With(BorderIcon::kMinimize);
+  no_max.icons = SkinBorderIcons{SkinBorderIcon::kSystemMenu, SkinBorderIcon::kMinimize};
   CaptionWindow no_menu;
-  no_menu.icons = BorderIcons().With(BorderIcon::kMinimize).With(BorderIcon::kMaximize);
+  no_menu.icons = SkinBorderIcons{SkinBorderIcon::kMinimize, SkinBorderIcon::kMaximize};
   CaptionWindow dialog = full;
-  dialog.border_style = BorderStyle::kDialog;
+  dialog.border_style = SkinBorderStyle::kDialog;
 
   struct Case {
     int32_t action;

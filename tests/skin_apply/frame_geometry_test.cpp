@@ -14,20 +14,20 @@ TEST(FrameGeometryTest, BorderStyleFromStylesAndClass) {
     uint32_t style;
     uint32_t ex_style;
     const char* class_name;
-    BorderStyle expected;
+    SkinBorderStyle expected;
     bool message_box;
   };
   const uint32_t kBorderOnly = 0x00800000;  // one of the two caption bits
   const Case cases[] = {
-      {0, 0, "Frame", BorderStyle::kNone, false},
-      {kBorderOnly | kThickFrame, 0, "Frame", BorderStyle::kNone, false},
-      {kCaption | kThickFrame, 0, "Frame", BorderStyle::kSizable, false},
-      {kCaption, 0, "Frame", BorderStyle::kSingle, false},
-      {kCaption | kModalFrame, 0, "Frame", BorderStyle::kDialog, false},
-      {kCaption | kThickFrame | kModalFrame, 0, "Frame", BorderStyle::kSizable, false},
-      {0, kExDialogModalFrame, "Frame", BorderStyle::kDialog, false},
-      {kCaption | kThickFrame, 0, "#32770", BorderStyle::kDialog, true},
-      {0, 0, "TMessageForm", BorderStyle::kDialog, true},
+      {0, 0, "Frame", SkinBorderStyle::kNone, false},
+      {kBorderOnly | kThickFrame, 0, "Frame", SkinBorderStyle::kNone, false},
+      {kCaption | kThickFrame, 0, "Frame", SkinBorderStyle::kSizable, false},
+      {kCaption, 0, "Frame", SkinBorderStyle::kSingle, false},
+      {kCaption | kModalFrame, 0, "Frame", SkinBorderStyle::kDialog, false},
+      {kCaption | kThickFrame | kModalFrame, 0, "Frame", SkinBorderStyle::kSizable, false},
+      {0, kExDialogModalFrame, "Frame", SkinBorderStyle::kDialog, false},
+      {kCaption | kThickFrame, 0, "#32770", SkinBorderStyle::kDialog, true},
+      {0, 0, "TMessageForm", SkinBorderStyle::kDialog, true},
   };
   for (const Case& c : cases) {
     const BorderStyleInfo info = BorderStyleOf(c.style, c.ex_style, c.class_name);
@@ -46,14 +46,14 @@ TEST(FrameGeometryTest, WidthsAreEachBorderImageAcrossDividedByItsFrames) {
   data.Top->Frame = 2;
   data.Bottom->Map.SetSize(40, 6);
   data.Bottom->Frame = 1;
-  const FrameWidths widths = FrameWidthsOf(data, BorderStyle::kSizable, 19);
+  const FrameWidths widths = FrameWidthsOf(data, SkinBorderStyle::kSizable, 19);
   EXPECT_EQ(widths.left, 4);
   EXPECT_EQ(widths.right, 5);
   EXPECT_EQ(widths.caption, 26);
   EXPECT_EQ(widths.bottom, 6);
   EXPECT_EQ(widths.menu, 19);
 
-  const FrameWidths none = FrameWidthsOf(data, BorderStyle::kNone, 19);
+  const FrameWidths none = FrameWidthsOf(data, SkinBorderStyle::kNone, 19);
   EXPECT_EQ(none.left + none.caption + none.right + none.bottom + none.menu, 0);
 }
 

@@ -21,7 +21,8 @@ struct RegionSkin {
 TEST(FrameRegionTest, WithoutSeeThroughBordersTheRegionIsTheWholeWindow) {
   RegionSkin skin;
   skin.data.Left->Trans = 0;
-  const auto parts = PlanFrameRegion(skin.data, {4, 26, 5, 6, 0}, BorderStyle::kSizable, 200, 100);
+  const auto parts =
+      PlanFrameRegion(skin.data, {4, 26, 5, 6, 0}, SkinBorderStyle::kSizable, 200, 100);
   ASSERT_EQ(parts.size(), 1u);
   EXPECT_EQ(parts[0].rect, (ImageRect{0, 0, 200, 100}));
   EXPECT_FALSE(parts[0].rendered);
@@ -32,7 +33,8 @@ TEST(FrameRegionTest, SeeThroughStripsThickEnoughAreCutToTheirPixels) {
   skin.data.Top->Trans = 1;
   skin.data.Left->Trans = 1;
   skin.data.Bottom->Trans = 1;  // one pixel thick below: stays a rectangle
-  const auto parts = PlanFrameRegion(skin.data, {1, 26, 5, 6, 0}, BorderStyle::kSizable, 200, 100);
+  const auto parts =
+      PlanFrameRegion(skin.data, {1, 26, 5, 6, 0}, SkinBorderStyle::kSizable, 200, 100);
   ASSERT_EQ(parts.size(), 5u);
   EXPECT_EQ(parts[0].rect, (ImageRect{1, 26, 195, 94}));
   EXPECT_FALSE(parts[0].rendered);
@@ -49,9 +51,11 @@ TEST(FrameRegionTest, SeeThroughStripsThickEnoughAreCutToTheirPixels) {
 TEST(FrameRegionTest, ZeroSizeAndBorderlessWindows) {
   RegionSkin skin;
   skin.data.Top->Trans = 1;
-  EXPECT_TRUE(PlanFrameRegion(skin.data, {4, 26, 5, 6, 0}, BorderStyle::kSizable, 0, 100).empty());
-  EXPECT_TRUE(PlanFrameRegion(skin.data, {4, 26, 5, 6, 0}, BorderStyle::kSizable, 100, 0).empty());
-  const auto parts = PlanFrameRegion(skin.data, {}, BorderStyle::kNone, 120, 80);
+  EXPECT_TRUE(
+      PlanFrameRegion(skin.data, {4, 26, 5, 6, 0}, SkinBorderStyle::kSizable, 0, 100).empty());
+  EXPECT_TRUE(
+      PlanFrameRegion(skin.data, {4, 26, 5, 6, 0}, SkinBorderStyle::kSizable, 100, 0).empty());
+  const auto parts = PlanFrameRegion(skin.data, {}, SkinBorderStyle::kNone, 120, 80);
   ASSERT_EQ(parts.size(), 1u);
   EXPECT_EQ(parts[0].rect, (ImageRect{0, 0, 120, 80}));
 }

@@ -78,14 +78,14 @@ class FrameRegionWinTest : public ::testing::Test {
     // The top image's corners stay unscaled.
     data_.Top->LeftWidth = 8;
     data_.Top->RightWidth = 8;
-    frame_ = FrameWidthsOf(data_, BorderStyle::kSizable, 0);
+    frame_ = FrameWidthsOf(data_, SkinBorderStyle::kSizable, 0);
   }
   TSkinData data_{nullptr};
   FrameWidths frame_;
 };
 
 TEST_F(FrameRegionWinTest, BordersWithoutTransGiveTheWindowRectangle) {
-  UniqueRegion region = BuildFrameRegion(data_, frame_, BorderStyle::kSizable, 200, 120, true);
+  UniqueRegion region = BuildFrameRegion(data_, frame_, SkinBorderStyle::kSizable, 200, 120, true);
   ASSERT_TRUE(region);
   RECT box{};
   EXPECT_EQ(GetRgnBox(region.Get(), &box), SIMPLEREGION);
@@ -96,7 +96,7 @@ TEST_F(FrameRegionWinTest, BordersWithoutTransGiveTheWindowRectangle) {
 
 TEST_F(FrameRegionWinTest, TransBordersLeaveTheKeyColouredCornerOutside) {
   data_.Top->Trans = 1;
-  UniqueRegion region = BuildFrameRegion(data_, frame_, BorderStyle::kSizable, 200, 120, true);
+  UniqueRegion region = BuildFrameRegion(data_, frame_, SkinBorderStyle::kSizable, 200, 120, true);
   ASSERT_TRUE(region);
   // The top strip starts after the left border: its key triangle is at x 6..10, y 0..4.
   EXPECT_FALSE(PtInRegion(region.Get(), 6, 0));
@@ -111,7 +111,7 @@ TEST_F(FrameRegionWinTest, TransBordersLeaveTheKeyColouredCornerOutside) {
 
 TEST_F(FrameRegionWinTest, ZeroSizeWindowGetsNoRegion) {
   data_.Top->Trans = 1;
-  EXPECT_FALSE(BuildFrameRegion(data_, frame_, BorderStyle::kSizable, 0, 120, true));
+  EXPECT_FALSE(BuildFrameRegion(data_, frame_, SkinBorderStyle::kSizable, 0, 120, true));
 }
 
 }  // namespace

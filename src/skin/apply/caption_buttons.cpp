@@ -6,8 +6,8 @@ namespace kova {
 
 namespace {
 
-bool HasMinOrMax(const BorderIcons& icons) {
-  return icons.Has(BorderIcon::kMinimize) || icons.Has(BorderIcon::kMaximize);
+bool HasMinOrMax(const SkinBorderIcons& icons) {
+  return icons.Has(SkinBorderIcon::kMinimize) || icons.Has(SkinBorderIcon::kMaximize);
 }
 
 }  // namespace
@@ -15,31 +15,31 @@ bool HasMinOrMax(const BorderIcons& icons) {
 bool VisibilityCodeHolds(int32_t code, VisibilityKey key, const CaptionWindow& window,
                          int32_t action) {
   const bool first = key == VisibilityKey::kFirst;
-  const BorderIcons& icons = window.icons;
+  const SkinBorderIcons& icons = window.icons;
   switch (code) {
     case 0:
       return true;
     case 1:
-      return window.state == WindowState::kMaximized;
+      return window.state == SkinWindowState::kMaximized;
     case 2:
-      return window.state != WindowState::kMaximized;
+      return window.state != SkinWindowState::kMaximized;
     case 3:
       return window.active;
     case 4:
       return !window.active;
     case 6:
     case 8:
-      return HasMinOrMax(icons) && (!first || icons.Has(BorderIcon::kSystemMenu));
+      return HasMinOrMax(icons) && (!first || icons.Has(SkinBorderIcon::kSystemMenu));
     case 7:
-      return !icons.Has(BorderIcon::kMaximize);
+      return !icons.Has(SkinBorderIcon::kMaximize);
     case 9:
-      return !icons.Has(BorderIcon::kMinimize);
+      return !icons.Has(SkinBorderIcon::kMinimize);
     case 10:
-      return icons.Has(BorderIcon::kHelp) && (!first || !HasMinOrMax(icons));
+      return icons.Has(SkinBorderIcon::kHelp) && (!first || !HasMinOrMax(icons));
     case 100:
       return window.mdi_child_maximized_in_menu_row;
     case 200:
-      return window.border_style == BorderStyle::kDialog && !window.message_box;
+      return window.border_style == SkinBorderStyle::kDialog && !window.message_box;
     default:
       break;
   }
@@ -91,21 +91,21 @@ ButtonAvailability AvailabilityOf(const TDataSkinSysButton& button, const Captio
   result.visible =
       VisibilityCodeHolds(button.Visibility, VisibilityKey::kFirst, window, button.Action) &&
       VisibilityCodeHolds(button.Visibility1, VisibilityKey::kSecond, window, button.Action);
-  const bool system_menu = window.icons.Has(BorderIcon::kSystemMenu);
+  const bool system_menu = window.icons.Has(SkinBorderIcon::kSystemMenu);
   switch (button.Action) {
     case static_cast<int32_t>(CaptionAction::kClose):
       result.visible = result.visible && system_menu;
       break;
     case static_cast<int32_t>(CaptionAction::kMaximize):
-      result.enabled = system_menu && window.icons.Has(BorderIcon::kMaximize);
+      result.enabled = system_menu && window.icons.Has(SkinBorderIcon::kMaximize);
       break;
     case static_cast<int32_t>(CaptionAction::kMinimize):
-      result.enabled = system_menu && window.icons.Has(BorderIcon::kMinimize);
+      result.enabled = system_menu && window.icons.Has(SkinBorderIcon::kMinimize);
       break;
     case static_cast<int32_t>(CaptionAction::kIcon):
     case static_cast<int32_t>(CaptionAction::kIconAlt):
     case static_cast<int32_t>(CaptionAction::kIconMenu):
-      result.visible = result.visible && window.border_style != BorderStyle::kDialog;
+      result.visible = result.visible && window.border_style != SkinBorderStyle::kDialog;
       break;
     default:
       break;

@@ -16,37 +16,12 @@
 
 namespace kova {
 
-// The `FBorderIcons` bits.
-enum class BorderIcon : uint8_t {
-  kMaximize = 1,
-  kMinimize = 2,
-  kHelp = 4,
-  kSystemMenu = 8,
-  kKeepSystemMenuStyle = 16,
-};
-
-class BorderIcons {
- public:
-  constexpr BorderIcons() = default;
-  constexpr explicit BorderIcons(uint8_t bits) : bits_(bits) {}
-  constexpr bool Has(BorderIcon icon) const { return bits_ & static_cast<uint8_t>(icon); }
-  constexpr BorderIcons With(BorderIcon icon) const {
-    return BorderIcons(static_cast<uint8_t>(bits_ | static_cast<uint8_t>(icon)));
-  }
-  constexpr uint8_t Bits() const { return bits_; }
-
- private:
-  uint8_t bits_ = 0;
-};
-
-enum class WindowState : uint8_t { kNormal = 0, kMaximized = 1, kMinimized = 2 };
-
 // What the visibility rules read of the window.
 struct CaptionWindow {
-  WindowState state = WindowState::kNormal;
+  SkinWindowState state = SkinWindowState::kNormal;
   bool active = true;
-  BorderIcons icons;
-  BorderStyle border_style = BorderStyle::kSizable;
+  SkinBorderIcons icons;
+  SkinBorderStyle border_style = SkinBorderStyle::kSizable;
   bool message_box = false;
   // An MDI frame with a menu bar whose active child is maximized.
   bool mdi_child_maximized_in_menu_row = false;

@@ -20,25 +20,25 @@ BorderStyleInfo BorderStyleOf(uint32_t style, uint32_t ex_style, std::string_vie
   BorderStyleInfo info;
   if ((style & frame_style::kCaption) == frame_style::kCaption) {
     if (style & frame_style::kThickFrame) {
-      info.style = BorderStyle::kSizable;
+      info.style = SkinBorderStyle::kSizable;
     } else if (style & frame_style::kModalFrame) {
-      info.style = BorderStyle::kDialog;
+      info.style = SkinBorderStyle::kDialog;
     } else {
-      info.style = BorderStyle::kSingle;
+      info.style = SkinBorderStyle::kSingle;
     }
   }
   if (ex_style & frame_style::kExDialogModalFrame) {
-    info.style = BorderStyle::kDialog;
+    info.style = SkinBorderStyle::kDialog;
   }
   if (class_name == "#32770" || class_name == "TMessageForm") {
-    info.style = BorderStyle::kDialog;
+    info.style = SkinBorderStyle::kDialog;
     info.message_box = true;
   }
   return info;
 }
 
-FrameWidths FrameWidthsOf(const TSkinData& data, BorderStyle style, int menu_height) {
-  if (style == BorderStyle::kNone) {
+FrameWidths FrameWidthsOf(const TSkinData& data, SkinBorderStyle style, int menu_height) {
+  if (style == SkinBorderStyle::kNone) {
     return {};
   }
   return {AcrossBorder(data.Left.get(), false), AcrossBorder(data.Top.get(), true),

@@ -7,12 +7,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "skin/apply/skin_form_types.h"
 #include "skin/data/image_utils.h"
 #include "skin/data/skin_data.h"
 
 namespace kova {
-
-enum class BorderStyle : uint8_t { kSizable = 0, kSingle = 1, kNone = 2, kDialog = 3 };
 
 // Window style bits the frame reads (values of the system's window styles).
 namespace frame_style {
@@ -24,7 +23,7 @@ inline constexpr uint32_t kExDialogModalFrame = 0x00000001;
 }  // namespace frame_style
 
 struct BorderStyleInfo {
-  BorderStyle style = BorderStyle::kNone;
+  SkinBorderStyle style = SkinBorderStyle::kNone;
   bool message_box = false;
 };
 
@@ -44,7 +43,7 @@ struct FrameWidths {
 
 // Each border's bitmap size across the border divided by its frame count; all zero for
 // a window without border, which keeps no menu row either.
-FrameWidths FrameWidthsOf(const TSkinData& data, BorderStyle style, int menu_height);
+FrameWidths FrameWidthsOf(const TSkinData& data, SkinBorderStyle style, int menu_height);
 
 struct WindowPos {
   int x = 0;

@@ -25,7 +25,7 @@ const TDataSkinObject* BorderObject(const TSkinData& data, BorderSide side) {
 }
 
 std::vector<FrameRegionPart> PlanFrameRegion(const TSkinData& data, const FrameWidths& frame,
-                                             BorderStyle style, int width, int height) {
+                                             SkinBorderStyle style, int width, int height) {
   std::vector<FrameRegionPart> parts;
   if (width <= 0 || height <= 0) {
     return parts;
@@ -39,7 +39,7 @@ std::vector<FrameRegionPart> PlanFrameRegion(const TSkinData& data, const FrameW
     return parts;
   }
   parts.push_back({{frame.left, frame.caption, w - frame.right, h - frame.bottom}, std::nullopt});
-  if (style == BorderStyle::kNone) {
+  if (style == SkinBorderStyle::kNone) {
     return parts;
   }
   struct Strip {

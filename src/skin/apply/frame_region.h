@@ -25,6 +25,6 @@ const TDataSkinObject* BorderObject(const TSkinData& data, BorderSide side);
 // rectangle for a window without border. A border is cut to its pixels when its Trans
 // is 1 and the strip is at least 2 pixels thick.
 std::vector<FrameRegionPart> PlanFrameRegion(const TSkinData& data, const FrameWidths& frame,
-                                             BorderStyle style, int width, int height);
+                                             SkinBorderStyle style, int width, int height);
 
 }  // namespace kova

@@ -25,8 +25,8 @@ UniqueRegion PartRegion(const TSkinData& data, const FrameRegionPart& part, bool
 
 }  // namespace
 
-UniqueRegion BuildFrameRegion(const TSkinData& data, const FrameWidths& frame, BorderStyle style,
-                              int width, int height, bool active) {
+UniqueRegion BuildFrameRegion(const TSkinData& data, const FrameWidths& frame,
+                              SkinBorderStyle style, int width, int height, bool active) {
   const std::vector<FrameRegionPart> parts = PlanFrameRegion(data, frame, style, width, height);
   if (parts.empty()) {
     return UniqueRegion();

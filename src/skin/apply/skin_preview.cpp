@@ -91,14 +91,14 @@ void DrawText(TBitmap& out, const std::string& text, int x, int y, int right, TC
 }  // namespace
 
 SkinFrameMetrics FrameMetrics(const TSkinData& data) {
-  const FrameWidths widths = FrameWidthsOf(data, BorderStyle::kSizable, 0);
+  const FrameWidths widths = FrameWidthsOf(data, SkinBorderStyle::kSizable, 0);
   return {widths.left, widths.caption, widths.right, widths.bottom};
 }
 
 TBitmap ComposeSkinPreview(const TSkinData& data, const SkinPreviewOptions& options) {
   const int W = options.width;
   const int H = options.height;
-  const FrameWidths frame = FrameWidthsOf(data, BorderStyle::kSizable, 0);
+  const FrameWidths frame = FrameWidthsOf(data, SkinBorderStyle::kSizable, 0);
   TBitmap out;
   if (W <= frame.left + frame.right || H <= frame.caption + frame.bottom || !out.SetSize(W, H)) {
     return TBitmap();
@@ -121,11 +121,9 @@ TBitmap ComposeSkinPreview(const TSkinData& data, const SkinPreviewOptions& opti
   // system menu shows it.
   CaptionWindow window;
   window.active = active;
-  window.icons = BorderIcons()
-                     .With(BorderIcon::kSystemMenu)
-                     .With(BorderIcon::kMinimize)
-                     .With(BorderIcon::kMaximize);
-  window.border_style = BorderStyle::kSizable;
+  window.icons = SkinBorderIcons{SkinBorderIcon::kSystemMenu, SkinBorderIcon::kMinimize,
+                                 SkinBorderIcon::kMaximize};
+  window.border_style = SkinBorderStyle::kSizable;
   CaptionLayoutInput input;
   input.strip_width = W;
   input.strip_height = frame.caption;
