@@ -13,7 +13,7 @@
 #include "kova-skin/skin_check.h"
 #include "skin/data/lzh.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/skin_preview.h"
+#include "skin/apply/skin_preview.h"
 #include "skin/data/skin_message.h"
 #include "skin/data/skin_reader.h"
 #include "skin/data/skin_writer.h"

@@ -132,6 +132,17 @@ TBitmap GetHMap(int width, int height, const TBitmap& image, const SkinMargins& 
   return out;
 }
 
+int BorderStateFrame(const TDataSkinObject& border, bool active) {
+  return border.Frame <= 1 || active ? 1 : 2;
+}
+
+TBitmap ComposeBorderStrip(const TDataSkinObject& border, BorderSide side, int width, int height,
+                           bool active) {
+  const bool stacked = side == BorderSide::kTop || side == BorderSide::kBottom;
+  return GetHMap(width, height, border.Map, MarginsOf(border), stacked, border.Tile != 1,
+                 border.Frame, BorderStateFrame(border, active));
+}
+
 namespace {
 
 void Put(TBitmap& dest, const ImageRect& rect, const TBitmap& composed, bool transparent) {

@@ -4,6 +4,8 @@
 // the result on a window in one copy.
 #pragma once
 
+#include <cstdint>
+
 #include "forms/graphics/bitmap.h"
 #include "skin/data/image_utils.h"
 #include "skin/data/skin_objects.h"
@@ -35,6 +37,19 @@ void StretchCopy(TBitmap& dest, const ImageRect& dest_rect, const TBitmap& sourc
 // size gives an empty bitmap.
 TBitmap GetHMap(int width, int height, const TBitmap& image, const SkinMargins& margins,
                 bool stacked, bool tile, int frames, int frame);
+
+enum class BorderSide : uint8_t { kLeft = 1, kRight = 2, kTop = 3, kBottom = 4 };
+
+// The state image of a border: 1 for an active window, 2 for an inactive one, always 1
+// for a single-state image.
+int BorderStateFrame(const TDataSkinObject& border, bool active);
+
+// A border strip of width x height as a window's frame shows it: its state image
+// composed with its margins (the top and bottom images hold their states one above the
+// other) and its middle tiled unless the border's Tile is 1. Empty for an empty image
+// or size.
+TBitmap ComposeBorderStrip(const TDataSkinObject& border, BorderSide side, int width, int height,
+                           bool active);
 
 // GetHMap of an object's state onto `rect` of `dest`; magenta stays see-through when
 // `transparent`. DrawRect1 stretches the middle, DrawRectTile tiles it.

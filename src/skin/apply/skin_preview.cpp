@@ -1,9 +1,11 @@
-#include "skin/data/skin_preview.h"
+#include "skin/apply/skin_preview.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
+#include "skin/apply/frame_geometry.h"
+#include "skin/apply/title_strip.h"
 #include "skin/data/frame_compose.h"
 #include "skin/data/system_colors.h"
 
@@ -13,24 +15,14 @@ namespace {
 
 constexpr TColor kDesktop = 0xFFFFFF;
 
-int PerFrame(int length, int frames) {
-  return length / std::max(frames, 1);
-}
-
-// State 1 for an active window, 2 for an inactive one, 1 for single-state images.
-int BorderFrame(const TDataSkinObject& border, bool active) {
-  return border.Frame <= 1 || active ? 1 : 2;
-}
-
-void DrawBorder(TBitmap& out, const TDataSkinObject& border, const ImageRect& rect, bool stacked,
+void DrawBorder(TBitmap& out, const TDataSkinObject& border, const ImageRect& rect, BorderSide side,
                 bool active) {
   const int w = rect.right - rect.left;
   const int h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0 || border.Map.Empty()) {
     return;
   }
-  const TBitmap strip = GetHMap(w, h, border.Map, MarginsOf(border), stacked, border.Tile != 1,
-                                border.Frame, BorderFrame(border, active));
+  const TBitmap strip = ComposeBorderStrip(border, side, w, h, active);
   StretchCopy(out, rect, strip, {0, 0, w, h}, border.Trans == 1);
 }
 
@@ -76,6 +68,7 @@ const std::array<uint8_t, 7>* Glyph(char c) {
 }
 
 constexpr int kGlyphAdvance = 6;
+constexpr int kGlyphHeight = 7;
 
 void DrawText(TBitmap& out, const std::string& text, int x, int y, int right, TColor color) {
   for (char c : text) {
@@ -95,102 +88,65 @@ void DrawText(TBitmap& out, const std::string& text, int x, int y, int right, TC
   }
 }
 
-// Visibility codes as they fall out for a normal (not maximized) window with minimize
-// and maximize boxes and a system menu, without a help box.
-bool VisibleOnNormalWindow(int32_t code, bool active) {
-  switch (code) {
-    case 0:
-    case 2:
-    case 6:
-    case 8:
-      return true;
-    case 3:
-      return active;
-    case 4:
-      return !active;
-    default:
-      return code >= 201 && code <= 999;
-  }
-}
-
 }  // namespace
 
 SkinFrameMetrics FrameMetrics(const TSkinData& data) {
-  return {PerFrame(data.Left->Map.Width(), data.Left->Frame),
-          PerFrame(data.Top->Map.Height(), data.Top->Frame),
-          PerFrame(data.Right->Map.Width(), data.Right->Frame),
-          PerFrame(data.Bottom->Map.Height(), data.Bottom->Frame)};
+  const FrameWidths widths = FrameWidthsOf(data, SkinBorderStyle::kSizable, 0);
+  return {widths.left, widths.caption, widths.right, widths.bottom};
 }
 
 TBitmap ComposeSkinPreview(const TSkinData& data, const SkinPreviewOptions& options) {
   const int W = options.width;
   const int H = options.height;
-  const SkinFrameMetrics m = FrameMetrics(data);
+  const FrameWidths frame = FrameWidthsOf(data, SkinBorderStyle::kSizable, 0);
   TBitmap out;
-  if (W <= m.left + m.right || H <= m.caption + m.bottom || !out.SetSize(W, H)) {
+  if (W <= frame.left + frame.right || H <= frame.caption + frame.bottom || !out.SetSize(W, H)) {
     return TBitmap();
   }
   // The desktop behind the window shows where the frame is see-through.
   out.Fill(kDesktop);
   const TColor form = ResolveColor(data.Color(TShemeColor::csButtonFace));
-  for (int y = m.caption; y < H - m.bottom; ++y) {
-    for (int x = m.left; x < W - m.right; ++x) {
+  for (int y = frame.caption; y < H - frame.bottom; ++y) {
+    for (int x = frame.left; x < W - frame.right; ++x) {
       out.SetPixel(x, y, form);
     }
   }
   const bool active = options.active;
-  DrawBorder(out, *data.Left, {0, 0, m.left, H}, false, active);
-  DrawBorder(out, *data.Right, {W - m.right, 0, W, H}, false, active);
-  DrawBorder(out, *data.Bottom, {m.left, H - m.bottom, W - m.right, H}, true, active);
+  DrawBorder(out, *data.Left, {0, 0, frame.left, H}, BorderSide::kLeft, active);
+  DrawBorder(out, *data.Right, {W - frame.right, 0, W, H}, BorderSide::kRight, active);
+  DrawBorder(out, *data.Bottom, {frame.left, H - frame.bottom, W - frame.right, H},
+             BorderSide::kBottom, active);
 
-  // The title strip: top border, text background, text, caption buttons.
-  DrawBorder(out, *data.Top, {0, 0, W, m.caption}, true, active);
+  // The title strip as a sizable, normal window with minimize and maximize boxes and a
+  // system menu shows it.
+  CaptionWindow window;
+  window.active = active;
+  window.icons = SkinBorderIcons{SkinBorderIcon::kSystemMenu, SkinBorderIcon::kMinimize,
+                                 SkinBorderIcon::kMaximize};
+  window.border_style = SkinBorderStyle::kSizable;
+  CaptionLayoutInput input;
+  input.strip_width = W;
+  input.strip_height = frame.caption;
+  input.text_width = std::max(static_cast<int>(options.caption.size()) * kGlyphAdvance - 1, 0);
+  input.text_height = kGlyphHeight;
+  input.right_buttons_x = RightButtonsX(data, window);
+  const CaptionLayout caption = LayoutCaption(*data.Title, input);
+  TBitmap strip = ComposeTitleBackground(data, W, frame.caption, caption, active);
   const TDataSkinTitle& title = *data.Title;
-  const int text_width = static_cast<int>(options.caption.size()) * kGlyphAdvance - 1;
-  const int box_width = text_width + title.TXTBackleft + title.TXTBackRight;
-  const int strip_right = W - title.RightWidth;
-  int x = title.LeftWidth;
-  if (title.TextAlignment == 1) {
-    x = (W - box_width) / 2;
-  } else if (title.TextAlignment == 2) {
-    x = strip_right - box_width;
-  }
-  const int box_right = std::min(x + box_width, strip_right);
-  if (!title.Map.Empty() && box_right > x) {
-    const int frame = active ? 1 : 2;
-    const TBitmap back =
-        GetHMap(box_right - x, m.caption, title.Map, {title.TXTBackleft, 0, title.TXTBackRight, 0},
-                false, true, title.Frame, frame);
-    StretchCopy(out, {x, 0, box_right, m.caption}, back, {0, 0, back.Width(), back.Height()});
-  }
   TColor text_color = active ? title.ActiveText : title.InActiveText;
   if (text_color == kNoColor) {
     text_color = ResolveColor(
         data.Color(active ? TShemeColor::csTitleTextActive : TShemeColor::csTitleTextNoActive));
   }
-  const int text_y = (m.caption - 7) / 2 + title.TopHeight / 2;
-  DrawText(out, options.caption, x + title.TXTBackleft, text_y, box_right, text_color);
-
-  for (const auto& button : data.SysButtons) {
-    if (button->Map.Empty() || button->Visibility == 100 ||
-        !VisibleOnNormalWindow(button->Visibility, active) ||
-        !VisibleOnNormalWindow(button->Visibility1, active)) {
-      continue;
-    }
-    int bx = 0;
-    if (button->Align == 0) {
-      bx = button->Xcoord;
-    } else if (button->Align == 1) {
-      bx = W - button->Xcoord;
-    } else {
-      continue;  // placed against the caption text by the form skinning
-    }
-    const int frames = std::max(button->Frame, 1);
-    const int bw = button->Map.Width() / frames;
-    const int frame = frames < 4 || active ? 1 : 4;
-    StretchCopy(out, {bx, button->Ycoord, bx + bw, button->Ycoord + button->Map.Height()},
-                button->Map, FrameRect(button->Map, frames, frame, false), true);
-  }
+  DrawText(strip, options.caption, caption.text.left, caption.text.top, caption.text.right,
+           text_color);
+  PlacementContext context;
+  context.window_width = W;
+  context.caption_text = caption.box;
+  context.frame = frame;
+  DrawCaptionButtons(strip, LayoutCaptionButtons(data, window, context), active);
+  // The top border's see-through pixels stay see-through on the window too.
+  StretchCopy(out, {0, 0, W, frame.caption}, strip, {0, 0, W, frame.caption}, data.Top->Trans == 1);
   return out;
 }
 

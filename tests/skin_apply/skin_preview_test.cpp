@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/skin_colors.h"
-#include "skin/data/skin_preview.h"
-#include "skin_fixture.h"
+#include "skin/apply/skin_preview.h"
+#include "../skin_model/skin_fixture.h"
 
 namespace kova {
 namespace {
@@ -70,6 +70,31 @@ TEST(SkinPreviewTest, CaptionTextUsesTheTitleColour) {
   const int y = (20 - 7) / 2;
   EXPECT_EQ(out.Pixel(11, y), 0xFFFFFF);
   EXPECT_EQ(out.Pixel(10, y), 0x00FF00);
+}
+
+TEST(SkinPreviewTest, CaptionButtonsSitWhereTheWindowPlacesThem) {
+  TSkinData data(nullptr);
+  testing::Load(data, TwoStateFrame());
+  auto add = [&](int32_t action, int32_t align, int32_t x, int32_t visibility1, TColor color) {
+    auto button = std::make_unique<TDataSkinSysButton>("Button");
+    button->Map = Solid(6, 6, color);
+    button->Frame = 1;
+    button->Action = action;
+    button->Align = align;
+    button->Xcoord = x;
+    button->Ycoord = 2;
+    button->Visibility1 = visibility1;
+    data.SysButtons.push_back(std::move(button));
+  };
+  add(0, 1, 10, 0, 0x111111);     // close, 10 from the right
+  add(50, 3, 2, 0, 0x222222);     // custom, 2 after the caption text
+  add(50, 0, 30, 200, 0x333333);  // dialog windows only: not on this sizable one
+  const TBitmap out = ComposeSkinPreview(data, {100, 60, true, "II"});
+  EXPECT_EQ(out.Pixel(92, 4), 0x111111);
+  // Text at TextShift 0, 11 pixels wide: the custom button starts at 13.
+  EXPECT_EQ(out.Pixel(13, 4), 0x222222);
+  EXPECT_NE(out.Pixel(12, 4), 0x222222);
+  EXPECT_NE(out.Pixel(32, 4), 0x333333);
 }
 
 }  // namespace
