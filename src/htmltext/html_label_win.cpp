@@ -209,6 +209,7 @@ HTMLDrawParams THTMLabel::Params(const Rect& rect) const {
   params.shadow_offset = shadow_offset;
   params.line_spacing = line_spacing;
   params.word_wrap = !ellipsis;
+  params.ellipsis = ellipsis;
   return params;
 }
 
