@@ -22,6 +22,7 @@ struct HTMLDrawParams {
   int line_spacing = 0;  // extra pixels between lines
   bool measure_only = false;
   bool word_wrap = true;
+  bool ellipsis = false;      // without word wrap: a line too long ends in "..." where it is cut
   bool blink_visible = true;  // blink phase: off hides blinking text
   int focused_anchor = -1;    // gets a focus rectangle when >= 0
 };

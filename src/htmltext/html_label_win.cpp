@@ -209,6 +209,7 @@ HTMLDrawParams THTMLabel::Params(const Rect& rect) const {
   params.shadow_offset = shadow_offset;
   params.line_spacing = line_spacing;
   params.word_wrap = !ellipsis;
+  params.ellipsis = ellipsis;
   return params;
 }
 
@@ -284,12 +285,41 @@ void THTMLabel::Paint() {
   HTMLDraw(canvas, DrawnText(), params);
 }
 
-void THTMLabel::ApplyHover(const HoverUpdate& update) {
+void THTMLabel::CancelAnchorHint() {
+  if (anchor_hint_point_) {
+    anchor_hint_point_.reset();
+    SetHint(u"");
+  }
+}
+
+void THTMLabel::ApplyHover(const HoverUpdate& update, int x, int y) {
   if (update.cursor) {
     SetCursor(*update.cursor);
   }
-  if (update.entered && ShowHint()) {
-    SetHint(update.target);
+  if (update.entered) {
+    CancelAnchorHint();  // the hint of the previous anchor must not show for this one
+    if (ShowHint()) {
+      SetHint(update.target);
+      POINT screen{x, y};
+      if (Parent() != nullptr && Parent()->HandleAllocated()) {
+        screen.x += Left();
+        screen.y += Top();
+        ClientToScreen(Parent()->WindowHandle(), &screen);
+      }
+      anchor_hint_point_ = AnchorHintPosition(Point{screen.x, screen.y});
+    }
+    hovered_target_ = update.target;
+    if (on_anchor_enter_) {
+      on_anchor_enter_(this, update.target);
+    }
+  }
+  if (update.exited) {
+    CancelAnchorHint();
+    const WideString left = std::move(hovered_target_);
+    hovered_target_.clear();
+    if (on_anchor_exit_) {
+      on_anchor_exit_(this, left);
+    }
   }
   if (!update.repaint.empty()) {
     Invalidate();
@@ -315,14 +345,18 @@ void THTMLabel::WndProc(TMessage& message) {
     case WM_MOUSEMOVE: {
       const int x = GET_X_LPARAM(message.LParam);
       const int y = GET_Y_LPARAM(message.LParam);
-      ApplyHover(hover_tracker_.MouseMove(HitTest(x, y), hover));
+      ApplyHover(hover_tracker_.MouseMove(HitTest(x, y), hover), x, y);
       break;
     }
     case WM_LBUTTONDOWN:
       MouseDown(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
       break;
     case CM_MOUSELEAVE:
-      ApplyHover(hover_tracker_.MouseLeave(hover));
+      CancelAnchorHint();
+      ApplyHover(hover_tracker_.MouseLeave(hover), 0, 0);
+      if (on_mouse_leave_) {
+        on_mouse_leave_(this);
+      }
       break;
     default:
       break;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "forms/classes/strings.h"
 #include "forms/controls/control.h"
@@ -44,6 +45,14 @@ class THTMLabel : public TGraphicControl {
   TImageList* Images() const { return images_; }
   const TAnchorClick& OnAnchorClick() const { return on_anchor_click_; }
   void SetOnAnchorClick(TAnchorClick handler) { on_anchor_click_ = std::move(handler); }
+  // The mouse entered an anchor (its target), left the anchor it was on (that target),
+  // left the label.
+  void SetOnAnchorEnter(TAnchorClick handler) { on_anchor_enter_ = std::move(handler); }
+  void SetOnAnchorExit(TAnchorClick handler) { on_anchor_exit_ = std::move(handler); }
+  void SetOnMouseLeave(TNotifyEvent handler) { on_mouse_leave_ = std::move(handler); }
+  // Where the hint of the hovered anchor goes on the screen; none while no anchor hint
+  // is pending (hints off, no anchor, or the mouse has left the label).
+  const std::optional<Point>& AnchorHintPoint() const { return anchor_hint_point_; }
 
   // Stored values; each setter repaints.
   TColor url_color = RGBColor(0, 0, 255);
@@ -81,7 +90,8 @@ class THTMLabel : public TGraphicControl {
   HTMLDrawParams Params(const Rect& rect) const;
   Rect TextRect() const;
   void RunAutoSize();
-  void ApplyHover(const HoverUpdate& update);
+  void ApplyHover(const HoverUpdate& update, int x, int y);
+  void CancelAnchorHint();
   void MouseDown(int x, int y);
 
   std::unique_ptr<TStringList> html_text_;
@@ -93,6 +103,11 @@ class THTMLabel : public TGraphicControl {
   TLabelBevelCut bevel_outer_ = TLabelBevelCut::bvNone;
   TImageList* images_ = nullptr;
   TAnchorClick on_anchor_click_;
+  TAnchorClick on_anchor_enter_;
+  TAnchorClick on_anchor_exit_;
+  TNotifyEvent on_mouse_leave_;
+  std::optional<Point> anchor_hint_point_;
+  WideString hovered_target_;
   AnchorHoverTracker hover_tracker_;
   bool assigning_ = false;
 };

@@ -137,12 +137,66 @@ void MarkupLayout::PlaceItem(LineItem item) {
     // A piece that does not fit starts the next line, unless it already starts one.
     if (x_ > LineStartX() && SaturatingAdd(x_, item.width) > RightLimit())
       FlushLine(false);
+  } else if (line_cut_) {
+    item.invisible = true;
   } else if (SaturatingAdd(x_, item.width) > RightLimit()) {
-    item.invisible = true;  // without wrapping, text past the right side is not drawn
+    if (params_.ellipsis) {
+      CutWithEllipsis(item);
+    } else {
+      item.invisible = true;  // without wrapping, text past the right side is not drawn
+    }
   }
   item.x = x_;
   x_ = SaturatingAdd(x_, item.width);
   items_.push_back(std::move(item));
+}
+
+namespace {
+
+constexpr char16_t kEllipsis[] = u"...";
+
+// Shortens a text piece to the longest start that fits in `room` with "..." behind it;
+// false when not even the dots fit.
+bool ShortenWithEllipsis(HTMLCanvas& canvas, LineItem& item, int room) {
+  canvas.SetFont(item.font);
+  if (item.kind != LineItem::Kind::kText || canvas.MeasureText(kEllipsis).width > room)
+    return false;
+  // Widths grow with the prefix: find the longest that fits by bisection.
+  size_t low = 0;
+  size_t high = item.text.size();
+  while (low < high) {
+    const size_t mid = (low + high + 1) / 2;
+    if (canvas.MeasureText(item.text.substr(0, mid) + kEllipsis).width <= room)
+      low = mid;
+    else
+      high = mid - 1;
+  }
+  item.text = item.text.substr(0, low) + kEllipsis;
+  item.width = canvas.MeasureText(item.text).width;
+  return true;
+}
+
+}  // namespace
+
+// The piece that does not fit, or the last visible piece before it that has room for the
+// dots, ends in "..."; the rest of the line is not drawn.
+void MarkupLayout::CutWithEllipsis(LineItem& item) {
+  line_cut_ = true;
+  if (ShortenWithEllipsis(canvas_, item, RightLimit() - x_)) {
+    canvas_.SetFont(font_);
+    return;
+  }
+  item.invisible = true;
+  for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
+    if (it->invisible || it->floating)
+      continue;
+    if (ShortenWithEllipsis(canvas_, *it, RightLimit() - it->x)) {
+      x_ = SaturatingAdd(it->x, it->width);
+      break;
+    }
+    it->invisible = true;
+  }
+  canvas_.SetFont(font_);
 }
 
 void MarkupLayout::HardBreak() {
@@ -156,6 +210,7 @@ void MarkupLayout::SoftBreak() {
 void MarkupLayout::FlushLine(bool keep_empty) {
   if (items_.empty() && !keep_empty) {
     x_ = LineStartX();
+    line_cut_ = false;
     return;
   }
   int ascent = 0;
@@ -231,6 +286,7 @@ void MarkupLayout::FlushLine(bool keep_empty) {
   if (float_active_ && y_ >= float_bottom_)
     float_active_ = false;
   x_ = LineStartX();
+  line_cut_ = false;
 }
 
 void MarkupLayout::DrawItem(const LineItem& item, const Rect& box) {

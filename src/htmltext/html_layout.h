@@ -50,6 +50,7 @@ class MarkupLayout {
   // Text runs and line handling.
   void AddRun(WideStringView raw);
   void PlaceItem(LineItem item);
+  void CutWithEllipsis(LineItem& item);
   void HardBreak();
   void SoftBreak();
   void FlushLine(bool keep_empty);
@@ -131,6 +132,7 @@ class MarkupLayout {
   // The current line and the text block.
   std::vector<LineItem> items_;
   int x_;
+  bool line_cut_ = false;  // the current line already ends in an ellipsis
   int y_;
   int used_width_ = 0;
   int used_bottom_;

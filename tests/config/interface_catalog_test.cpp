@@ -84,7 +84,9 @@ TEST(InterfaceCatalogTest, ValuesAreAskedForInTheCatalogOrder) {
   CInterfaceGlobalCatalog catalog;
   catalog.ReadFrom(source);
   const WideString g = kGlobal;
-  const std::vector<WideString> first = {
+  const WideString colors = u"/InterfaceGlobalCatalog/AutoDiagCfg/ColorIntervals/Color[@name=";
+  const WideString urls = u"/InterfaceGlobalCatalog/Urls/";
+  const std::vector<WideString> expected = {
       g + u"/ProcessExtensionList",
       g + u"/TarnServiceName",
       g + u"/TarnServiceCheckTTL",
@@ -93,14 +95,34 @@ TEST(InterfaceCatalogTest, ValuesAreAskedForInTheCatalogOrder) {
       g + u"/SkinFileName",
       g + u"/ConsoleOpeningTimeout",
       g + u"/StartServiceConfig@timeout",
+      g + u"/StartServiceConfig@checkinterval",
+      g + u"/UndoActionLayer@timeout",
+      g + u"/UndoActionLayer@visible",
+      g + u"/GetMalwareInfo@try",
+      g + u"/GetMalwareInfo@maxID",
+      g + u"/StatusActivityTimeUpdate",
+      u"/InterfaceGlobalCatalog/Features/Profile[@name='Normal']/Feature[@name='OpenConsole']"
+      u"@visible",
+      colors + u"'Red']@maxRangeValue",
+      colors + u"'Red']@minRangeValue",
+      colors + u"'Yellow']@maxRangeValue",
+      colors + u"'Yellow']@minRangeValue",
+      colors + u"'Green']@maxRangeValue",
+      colors + u"'Green']@minRangeValue",
+      u"/InterfaceGlobalCatalog/AutoDiagCfg/WaitForRequestAutoDiag@timeout",
+      urls + u"Download",
+      urls + u"CI",
+      urls + u"NewFeatures",
+      urls + u"WebHelp",
+      urls + u"Home",
+      urls + u"YourOpinion",
+      urls + u"Forum",
+      urls + u"TechSupport",
+      urls + u"Shop",
+      urls + u"MyShop",
   };
-  ASSERT_GE(source.asked.size(), first.size());
-  EXPECT_EQ(std::vector<WideString>(source.asked.begin(), source.asked.begin() + 8), first);
-  EXPECT_EQ(source.asked[13], g + u"/StatusActivityTimeUpdate");
-  EXPECT_EQ(source.asked[21],
-            u"/InterfaceGlobalCatalog/AutoDiagCfg/WaitForRequestAutoDiag@timeout");
-  EXPECT_EQ(source.asked[22], u"/InterfaceGlobalCatalog/Urls/Download");
-  EXPECT_EQ(source.asked.back(), u"/InterfaceGlobalCatalog/Urls/MyShop");
+  ASSERT_EQ(expected.size(), 32u);
+  EXPECT_EQ(source.asked, expected);
 }
 
 TEST(InterfaceCatalogTest, IntegerAndBooleanConversions) {

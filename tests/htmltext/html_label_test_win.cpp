@@ -183,5 +183,63 @@ TEST(HTMLabelFormTest, DialogTextsShowWithLinkAndHoverColours) {
   form.Hide();
 }
 
+// Moves the real mouse to a point of the screen and lets the window system deliver what
+// follows (moves, leaves) until `done` holds or the messages run dry for a while.
+template <class Done>
+bool MoveMouseTo(POINT screen, Done done) {
+  SetCursorPos(screen.x, screen.y);
+  for (int idle = 0; idle < 200 && !done(); ++idle) {
+    Application().ProcessMessages();
+    Sleep(5);
+  }
+  return done();
+}
+
+TEST(HTMLabelMouseTest, RealMovesFireEnterExitAndLeaveAndPlaceTheAnchorHint) {
+  TForm form(nullptr);
+  form.SetBorderStyle(TFormBorderStyle::bsNone);
+  form.SetBounds(120, 120, 300, 80);
+  auto* label = new THTMLabel(&form);
+  label->SetParent(&form);
+  label->SetBounds(10, 10, 280, 40);
+  label->SetShowHint(true);
+  TStringList lines;
+  lines.Add(u"<A href=\"#uno\">uno</A>");
+  label->SetHTMLText(&lines);
+  std::vector<std::string> events;
+  label->SetOnAnchorEnter(
+      [&](TObject*, const WideString& target) { events.push_back("enter " + WideToUtf8(target)); });
+  label->SetOnAnchorExit(
+      [&](TObject*, const WideString& target) { events.push_back("exit " + WideToUtf8(target)); });
+  label->SetOnMouseLeave([&](TObject*) { events.push_back("leave"); });
+  form.Show();
+  SetForegroundWindow(form.WindowHandle());
+  Application().ProcessMessages();
+
+  POINT on_anchor{10 + 3, 10 + 5};
+  ClientToScreen(form.WindowHandle(), &on_anchor);
+  ASSERT_TRUE(MoveMouseTo(on_anchor, [&] { return !events.empty(); }));
+  EXPECT_EQ(events, (std::vector<std::string>{"enter #uno"}));
+  ASSERT_TRUE(label->AnchorHintPoint().has_value());
+  EXPECT_EQ(label->AnchorHintPoint()->x, on_anchor.x + 10);
+  EXPECT_EQ(label->AnchorHintPoint()->y, on_anchor.y - 10);
+  EXPECT_EQ(label->Hint(), u"#uno");
+
+  POINT beside{10 + 250, 10 + 30};
+  ClientToScreen(form.WindowHandle(), &beside);
+  ASSERT_TRUE(MoveMouseTo(beside, [&] { return events.size() >= 2; }));
+  EXPECT_EQ(events[1], "exit #uno");
+  EXPECT_FALSE(label->AnchorHintPoint().has_value());
+
+  // Back on the anchor, then off the form: the pending hint goes and the label hears
+  // that the mouse left.
+  ASSERT_TRUE(MoveMouseTo(on_anchor, [&] { return events.size() >= 3; }));
+  EXPECT_TRUE(label->AnchorHintPoint().has_value());
+  ASSERT_TRUE(MoveMouseTo(POINT{5, 5}, [&] { return events.back() == "leave"; }));
+  EXPECT_FALSE(label->AnchorHintPoint().has_value());
+  EXPECT_EQ(label->HoveredAnchor(), -1);
+  form.Hide();
+}
+
 }  // namespace
 }  // namespace kova

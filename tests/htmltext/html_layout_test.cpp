@@ -52,6 +52,28 @@ TEST(HTMLLayoutTest, WithoutWrappingTextPastTheRightSideIsNotDrawn) {
   EXPECT_EQ(result.size.cy, kLineHeight);
 }
 
+TEST(HTMLLayoutTest, EllipsisEndsACutLineWithThreeDots) {
+  struct Case {
+    const char16_t* markup;
+    int width_in_chars;
+    const char16_t* drawn;
+  } cases[] = {
+      {u"abcdefghi", 6, u"abc..."},
+      {u"abcdef", 6, u"abcdef"},                   // fits: nothing is cut
+      {u"abc<b></b>def<b></b>ghi", 6, u"abc..."},  // the cut falls between pieces
+      {u"abcdefgh<BR>xy", 6, u"abc...xy"},         // every line on its own
+      {u"abcdef", 2, u""},                         // not even the dots fit
+  };
+  for (const auto& c : cases) {
+    FixedMetricCanvas canvas;
+    auto params = ParamsFor({0, 0, c.width_in_chars * kCharWidth, 100});
+    params.word_wrap = false;
+    params.ellipsis = true;
+    HTMLDraw(canvas, c.markup, params);
+    EXPECT_EQ(canvas.DrawnText(), c.drawn) << WideToUtf8(c.markup);
+  }
+}
+
 TEST(HTMLLayoutTest, MixedFontSizesShareABaseline) {
   FixedMetricCanvas canvas;
   auto result = HTMLDraw(canvas, u"a<FONT SIZE=5>B</FONT>c", ParamsFor({0, 0, 300, 100}));

@@ -199,6 +199,52 @@ TEST(ValueList, StoreLoadAndIndexRules) {
   EXPECT_EQ(std::string(static_cast<const char*>(numbers->GetData()), 8), U32(1) + U32(0x01020304));
 }
 
+TEST(ValueList, StringAndULongListsHaveFixedBytes) {
+  auto strings = Make<CSimpleStringList>();
+  strings->Add(u"");
+  strings->Add(u"ab");
+  strings->Add(u"\u00e9");
+  // Count, then per element its unit count with the terminator, UTF-16LE units, 00 00.
+  const std::string string_bytes =
+      WireString(wire_name::kWideStringList) + Hex("03 00 00 00"
+                                                   " 01 00 00 00 00 00"
+                                                   " 03 00 00 00 61 00 62 00 00 00"
+                                                   " 02 00 00 00 E9 00 00 00");
+  auto numbers = Make<CSimpleULongList>();
+  numbers->Add(1);
+  numbers->Add(0xFFFFFFFF);
+  numbers->Add(0x01020304);
+  const std::string number_bytes =
+      WireString(wire_name::kULongList) + Hex("03 00 00 00 01 00 00 00 FF FF FF FF 04 03 02 01");
+  struct Case {
+    const char* name;
+    ITarnSerializable* list;
+    const std::string& bytes;
+  } cases[] = {{"strings", strings.get(), string_bytes}, {"numbers", numbers.get(), number_bytes}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(TarnStoreToBytes(c.list), c.bytes);
+  }
+
+  auto read_strings = ReadObject(string_bytes);
+  auto* loaded_strings = dynamic_cast<CSimpleStringList*>(read_strings.get());
+  ASSERT_NE(loaded_strings, nullptr);
+  ASSERT_EQ(loaded_strings->GetCount(), 3u);
+  WideString text;
+  EXPECT_EQ(loaded_strings->GetAt(1, &text), TARN_S_OK);
+  EXPECT_EQ(text, u"ab");
+  EXPECT_EQ(loaded_strings->GetAt(2, &text), TARN_S_OK);
+  EXPECT_EQ(text, u"\u00e9");
+
+  auto read_numbers = ReadObject(number_bytes);
+  auto* loaded_numbers = dynamic_cast<CSimpleULongList*>(read_numbers.get());
+  ASSERT_NE(loaded_numbers, nullptr);
+  ASSERT_EQ(loaded_numbers->GetCount(), 3u);
+  TarnULong number = 0;
+  EXPECT_EQ(loaded_numbers->GetAt(2, &number), TARN_S_OK);
+  EXPECT_EQ(number, 0x01020304u);
+}
+
 TEST(ValueList, CountBeyondTheDataAppendsNothing) {
   for (std::uint32_t count : {2u, 0xFFFFFFFFu}) {
     const std::string bytes =

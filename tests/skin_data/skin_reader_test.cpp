@@ -70,6 +70,47 @@ TEST_F(SkinReaderTest, ReadsEveryFormatVersionAlike) {
   EXPECT_TRUE(Messages().empty());
 }
 
+// The descriptive block each version carries between the header and the names; the
+// archives are laid out here byte by byte, not through the writer.
+struct VersionBlock {
+  int32_t version;
+  int block;
+};
+constexpr VersionBlock kVersionBlocks[] = {
+    {20000, 0}, {30000, 256}, {40000, 80}, {50000, 48}, {60000, 117}, {70000, 69},
+};
+
+TEST_F(SkinReaderTest, SkipsTheDescriptiveBlockOfEachVersion) {
+  for (const VersionBlock& v : kVersionBlocks) {
+    SCOPED_TRACE(v.version);
+    TMemoryStream file =
+        File(RawArchive(v.version, v.block, "a.ini\r\nB.bmp\r\n", {3, 2}, TextBytes("[x]yz")));
+    TSkinReader reader;
+    ASSERT_TRUE(reader.Loadfromstream(file));
+    EXPECT_EQ(reader.FileList(), (std::vector<std::string>{"a.ini", "b.bmp"}));
+    TMemoryStream entry;
+    reader.readfile("b.bmp", entry);
+    EXPECT_EQ(entry.Data(), TextBytes("yz"));
+  }
+}
+
+TEST(SkinWriterTest, WritesTheDescriptiveBlockOfEachVersionAsZeros) {
+  for (const VersionBlock& v : kVersionBlocks) {
+    SCOPED_TRACE(v.version);
+    std::vector<uint8_t> expected;
+    testing::PutInt32(expected, v.version);
+    testing::PutInt32(expected, 14);  // name list size
+    expected.resize(16 + v.block, 0);
+    const std::string names = "a.ini\r\nB.bmp\r\n";
+    expected.insert(expected.end(), names.begin(), names.end());
+    const std::vector<uint8_t> sizes_and_data = {3, 0, 0, 0, 2, 0, 0, 0, '[', 'x', ']', 'y', 'z'};
+    expected.insert(expected.end(), sizes_and_data.begin(), sizes_and_data.end());
+    EXPECT_EQ(
+        BuildSkinArchive({{"a.ini", TextBytes("[x]")}, {"B.bmp", TextBytes("yz")}}, v.version),
+        expected);
+  }
+}
+
 TEST_F(SkinReaderTest, ReadIniTakesTheFirstNameContainingThePart) {
   TMemoryStream file(
       MakeSkinFile({{"Logo.INI.bmp", TextBytes("pixels")}, {"skin.ini", TextBytes("[a]")}}, 30000));

@@ -37,27 +37,29 @@ TEST(SkinDerivedTest, DarkCaptionColourGivesTheToolbarGradient) {
   ASSERT_EQ(bar.Width(), 10);
   ASSERT_EQ(bar.Height(), 40);
   EXPECT_EQ(data.Toolbar->Frame, 1);
-  // (25 * 25) div 140 + 50 = 54 % caption colour, 46 % white.
-  const TColor top = Blend(RGBToColor(200, 200, 200), 0xFFFFFF, 150);
-  const TColor bottom = Blend(caption, 0xFFFFFF, 54);
-  EXPECT_EQ(bar.Pixel(9, 0), top);
-  EXPECT_EQ(bar.Pixel(0, 39), GradientColors(40, top, bottom).back());
+  // Top: 15 % button face, 85 % white = 247. Bottom: (25 * 25) div 140 + 50 = 54 % caption
+  // colour, 46 % white = (157, 156, 156); the last row of the 40-row gradient falls one
+  // short of it on each falling channel (steps truncate toward zero).
+  EXPECT_EQ(bar.Pixel(9, 0), RGBToColor(247, 247, 247));
+  EXPECT_EQ(bar.Pixel(0, 39), RGBToColor(158, 157, 157));
 }
 
 TEST(SkinDerivedTest, SaturatedCaptionKeepsTheGreyMix) {
   const TColor caption = RGBToColor(0, 0, 255);  // saturation 255 > 110
   TSkinData data(nullptr);
-  Load(data, {"[Personality]\nTop=top.bmp\n", {{"top.bmp", Solid(30, 30, caption)}}});
-  const int h = GetHSV(caption);
-  const TColor top = data.Toolbar->Map.Pixel(0, 0);
-  EXPECT_EQ(data.Toolbar->Map.Pixel(0, 39),
-            GradientColors(40, top, Blend(caption, 0xFFFFFF, ((225 - h) * 25) / 140 + 50)).back());
+  const std::string face = "[Colours]\nButtonFace=200,200,200\n";
+  Load(data, {"[Personality]\nTop=top.bmp\n" + face, {{"top.bmp", Solid(30, 30, caption)}}});
+  ASSERT_EQ(GetHSV(caption), 255);
+  // (225 - 255) * 25 div 140 + 50 = 45 % blue, 55 % white: bottom (140, 140, 255) under a
+  // top of 247; the last row is (141, 141, 255).
+  EXPECT_EQ(data.Toolbar->Map.Pixel(0, 0), RGBToColor(247, 247, 247));
+  EXPECT_EQ(data.Toolbar->Map.Pixel(0, 39), RGBToColor(141, 141, 255));
   TSkinData pale(nullptr);
   const TColor light = RGBToColor(200, 190, 180);  // low saturation, not dark
-  Load(pale, {"[Personality]\nTop=top.bmp\n", {{"top.bmp", Solid(30, 30, light)}}});
+  Load(pale, {"[Personality]\nTop=top.bmp\n" + face, {{"top.bmp", Solid(30, 30, light)}}});
   ASSERT_LE(GetHSV(light), 110);
-  EXPECT_EQ(pale.Toolbar->Map.Pixel(0, 39),
-            GradientColors(40, pale.Toolbar->Map.Pixel(0, 0), Blend(0x808080, light, 150)).back());
+  // 15 % grey, 85 % caption colour: bottom (189, 181, 172); last row (190, 182, 173).
+  EXPECT_EQ(pale.Toolbar->Map.Pixel(0, 39), RGBToColor(190, 182, 173));
 }
 
 TEST(SkinDerivedTest, CaptionColourComesFromTheActiveState) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "forms/classes/filer.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_store.h"
 #include "skin_fixture.h"
@@ -64,6 +65,42 @@ TEST(SkinStoreTest, DataStreamAndCopies) {
   ASSERT_EQ(other.Store()->Count(), 1);
   EXPECT_EQ(other.Store()->Item(0)->Name(), u"One");
   EXPECT_EQ(other.Store()->Item(0)->Data().Data(), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+// A store kept in form data: each item's skin travels as the hexadecimal text of its
+// "DataStream" property and reads back into another store byte for byte.
+TEST(SkinStoreTest, ItemsRoundTripThroughTheirStoredDataStream) {
+  const testing::SkinSource source{"[Tabs]\nImage=a.bmp\n", {{"a.bmp", testing::Solid(9, 9, 0)}}};
+  const std::vector<uint8_t> skin = source.File();
+  TSkinStore store(nullptr);
+  TMemoryStream file(skin);
+  store.Store()->Add()->ReadDataStream(file);
+  store.Store()->Add();  // empty: still stored
+
+  std::vector<std::u16string> description;
+  for (int i = 0; i < store.Store()->Count(); ++i) {
+    const auto stored = WriteBinaryProperties(*store.Store()->Item(i));
+    ASSERT_EQ(stored.size(), 1u) << i;
+    EXPECT_EQ(stored[0].name, "DataStream");
+    description.push_back(BinaryToHex(stored[0].data));
+  }
+  EXPECT_EQ(HexToBinary(description[0]), skin);
+  EXPECT_TRUE(description[1].empty());
+
+  TSkinStore copy(nullptr);
+  for (const std::u16string& text : description) {
+    TSkinCollectionItem* item = copy.Store()->Add();
+    ASSERT_TRUE(DefinesBinaryProperty(*item, "datastream"));
+    ASSERT_TRUE(ReadBinaryProperty(*item, "DataStream", HexToBinary(text)));
+  }
+  EXPECT_EQ(copy.Store()->Item(0)->Data().Data(), skin);
+  EXPECT_EQ(copy.Store()->Item(1)->DataSize(), 0);
+  for (int i = 0; i < copy.Store()->Count(); ++i) {
+    EXPECT_EQ(BinaryToHex(WriteBinaryProperties(*copy.Store()->Item(i))[0].data), description[i]);
+  }
+  TSkinData data(nullptr);
+  data.LoadFromCollection(copy, 0);
+  EXPECT_NE(data.Tabs, nullptr);
 }
 
 TEST(SkinStoreTest, LoadFromCollectionByIndex) {

@@ -159,7 +159,11 @@ void TComponent::EndLoading() {
 
 void TComponent::Notification(TComponent*, TOperation) {}
 
-void TComponent::DefineProperties(TFiler&) {}
+void TPersistent::DefineProperties(TFiler&) {}
+
+void TComponent::DefineProperties(TFiler& filer) {
+  TPersistent::DefineProperties(filer);
+}
 
 void TComponent::DestroyComponents() {
   while (!components_.empty()) {

@@ -25,6 +25,10 @@ class TPersistent : public TObject {
   // know each other (neither AssignTo nor Assign accepts).
   virtual void Assign(const TPersistent* source);
 
+  // Names the stored properties that are not published, with their reader and writer
+  // (filer.h). The base class has none.
+  virtual void DefineProperties(TFiler& filer);
+
  protected:
   virtual void AssignTo(TPersistent* dest) const;
 };
@@ -66,9 +70,7 @@ class TComponent : public TPersistent {
   void BeginLoading() { loading_ = true; }
   void EndLoading();
 
-  // Names the stored properties that are not published, with their reader and writer
-  // (filer.h). The base class has none.
-  virtual void DefineProperties(TFiler& filer);
+  void DefineProperties(TFiler& filer) override;
 
  protected:
   // Called on the owner when a component is inserted or removed, and on every component

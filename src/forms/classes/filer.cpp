@@ -97,19 +97,19 @@ bool IsSpace(char16_t c) {
 
 }  // namespace
 
-std::vector<StoredBinaryProperty> WriteBinaryProperties(TComponent& component) {
+std::vector<StoredBinaryProperty> WriteBinaryProperties(TPersistent& component) {
   BinaryWriter writer;
   component.DefineProperties(writer);
   return std::move(writer.properties);
 }
 
-bool DefinesBinaryProperty(TComponent& component, std::string_view name) {
+bool DefinesBinaryProperty(TPersistent& component, std::string_view name) {
   NameFinder finder(name);
   component.DefineProperties(finder);
   return finder.found;
 }
 
-bool ReadBinaryProperty(TComponent& component, std::string_view name,
+bool ReadBinaryProperty(TPersistent& component, std::string_view name,
                         std::span<const uint8_t> data) {
   BinaryReader reader(name, data);
   try {

@@ -15,7 +15,7 @@
 
 namespace kova {
 
-class TComponent;
+class TPersistent;
 
 // Raised when stored property data cannot be read back.
 class EFilerError : public EStreamError {
@@ -40,15 +40,15 @@ struct StoredBinaryProperty {
 };
 
 // The binary properties that `component` has data for, in the order it defines them.
-std::vector<StoredBinaryProperty> WriteBinaryProperties(TComponent& component);
+std::vector<StoredBinaryProperty> WriteBinaryProperties(TPersistent& component);
 
 // Whether `component` defines a binary property `name` (ASCII case-insensitive).
-bool DefinesBinaryProperty(TComponent& component, std::string_view name);
+bool DefinesBinaryProperty(TPersistent& component, std::string_view name);
 
 // Gives `data` to the binary property `name` (ASCII case-insensitive) of `component`.
 // Answers false when the component defines no such property. Raises EFilerError, naming
 // the class and property, when the component's reader fails or leaves bytes unread.
-bool ReadBinaryProperty(TComponent& component, std::string_view name,
+bool ReadBinaryProperty(TPersistent& component, std::string_view name,
                         std::span<const uint8_t> data);
 
 // Binary data as upper-case hexadecimal text, two digits per byte.

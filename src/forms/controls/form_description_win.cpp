@@ -207,10 +207,10 @@ class Loader {
     const PropertyInfo* info = target != nullptr ? FindPropInfo(*target, name) : nullptr;
     if (info == nullptr) {
       // A stored binary property, given as hexadecimal text.
-      auto* component = dynamic_cast<TComponent*>(target);
-      if (component != nullptr && DefinesBinaryProperty(*component, name)) {
+      auto* persistent = dynamic_cast<TPersistent*>(target);
+      if (persistent != nullptr && DefinesBinaryProperty(*persistent, name)) {
         try {
-          ReadBinaryProperty(*component, name, HexToBinary(value));
+          ReadBinaryProperty(*persistent, name, HexToBinary(value));
         } catch (const EStreamError& error) {
           throw EFrameworkError("bad value for " + std::string(owner_name) + "." +
                                 std::string(path) + ": " + error.what());

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "base/win/handles_win.h"
+#include "skin/data/application_window_win.h"
 #include "skin/data/image_utils.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_system_win.h"
@@ -68,8 +69,14 @@ void TSkinData::TakeAppIcon() {
   const int size = GetSystemMetrics(SM_CXSMICON);
   AppIcon = TBitmap(size, size);
   AppIcon.Fill(kTransparentKey);
-  UniqueIcon icon(LoadProgramIcon(size));
-  if (!icon) {
+  // The application window's icon is borrowed; the program's own is loaded and owned.
+  UniqueIcon program_icon;
+  HICON icon = WindowSmallOrBigIcon(ApplicationWindow());
+  if (icon == nullptr) {
+    program_icon.Reset(LoadProgramIcon(size));
+    icon = program_icon.Get();
+  }
+  if (icon == nullptr) {
     return;
   }
   BITMAPINFO info{};
@@ -86,7 +93,7 @@ void TSkinData::TakeAppIcon() {
   }
   ScopedSelectObject selected(dc.Get(), dib.Get());
   std::memcpy(bits, AppIcon.ScanLine(0), static_cast<size_t>(AppIcon.Stride()) * size);
-  DrawIconEx(dc.Get(), 0, 0, icon.Get(), size, size, 0, nullptr, DI_NORMAL);
+  DrawIconEx(dc.Get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   GdiFlush();
   std::memcpy(AppIcon.ScanLine(0), bits, static_cast<size_t>(AppIcon.Stride()) * size);
 }

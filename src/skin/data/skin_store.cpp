@@ -64,6 +64,13 @@ void TSkinCollectionItem::WriteDataStream(TStream& stream) const {
   data_.SaveToStream(stream);
 }
 
+void TSkinCollectionItem::DefineProperties(TFiler& filer) {
+  TCollectionItem::DefineProperties(filer);
+  filer.DefineBinaryProperty(
+      "DataStream", [this](TStream& stream) { ReadDataStream(stream); },
+      [this](TStream& stream) { WriteDataStream(stream); }, true);
+}
+
 const ClassInfo& TSkinCollection::StaticClass() {
   static const ClassInfo info("TSkinCollection", &TCollection::StaticClass(), {});
   return info;

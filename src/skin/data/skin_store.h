@@ -6,6 +6,7 @@
 
 #include "forms/classes/collection.h"
 #include "forms/classes/component.h"
+#include "forms/classes/filer.h"
 #include "base/streams.h"
 
 namespace kova {
@@ -35,8 +36,10 @@ class TSkinCollectionItem : public TCollectionItem {
   void Assign(const TPersistent* source) override;
 
   // The "DataStream" binary property: the bytes of Data, with no length of their own.
+  // Always stored, so an empty item reads back empty.
   void ReadDataStream(TStream& stream);
   void WriteDataStream(TStream& stream) const;
+  void DefineProperties(TFiler& filer) override;
 
  private:
   WideString name_;
