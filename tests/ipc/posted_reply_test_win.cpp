@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstddef>
+
 #include "ipc/posted_reply_callback_win.h"
 #include "ipc/send_message.h"
 #include "loopback/loopback_connection.h"
@@ -85,17 +87,62 @@ TEST(PostedReply, ReplyIsPostedToTheUiThreadsWindow) {
   EXPECT_EQ(received.param, 0u);
 }
 
-TEST(PostedReply, ReplyToAVanishedWindowIsReleased) {
-  // No window: PostMessageW fails and the callback releases the reply itself (the
-  // leak would show under the sanitizers of the portable build's equivalent path).
-  loopback::LoopbackConnection connection;
-  CAutoTarnPtr<CTarnMessageBase> request(new CTarnMessageBase(1, 0, nullptr));
-  EXPECT_EQ(TarnPostMessage(&connection, request.get(),
-                            new CTarnPostedReplyCallback(nullptr, kReplyMessage)),
-            0);
-  connection.WaitForReplies();
+// Bytes in use on every heap of the process.
+std::size_t HeapBytesInUse() {
+  HANDLE heaps[256];
+  const DWORD count = GetProcessHeaps(256, heaps);
+  std::size_t total = 0;
+  for (DWORD i = 0; i < count && i < 256; ++i) {
+    if (!HeapLock(heaps[i])) {
+      continue;
+    }
+    PROCESS_HEAP_ENTRY entry{};
+    while (HeapWalk(heaps[i], &entry)) {
+      if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) {
+        total += entry.cbData;
+      }
+    }
+    HeapUnlock(heaps[i]);
+  }
+  return total;
+}
+
+// Posts `count` requests whose replies go to a window that was destroyed before they
+// were sent; answers whether any reply message reached this thread.
+bool PostRepliesToADestroyedWindow(int count) {
+  HWND gone = nullptr;
+  {
+    Received unused;
+    ReplyWindow window(&unused);
+    gone = window.get();
+  }
+  EXPECT_FALSE(IsWindow(gone));
+  {
+    loopback::LoopbackConnection connection;
+    for (int i = 0; i < count; ++i) {
+      CAutoTarnPtr<CSimpleInt> payload(new CSimpleInt(i));
+      CAutoTarnPtr<CTarnMessageBase> request(new CTarnMessageBase(7, 0, payload.get()));
+      EXPECT_EQ(TarnPostMessage(&connection, request.get(),
+                                new CTarnPostedReplyCallback(gone, kReplyMessage)),
+                0);
+    }
+    connection.WaitForReplies();
+  }
   MSG msg;
-  EXPECT_FALSE(PeekMessageW(&msg, nullptr, kReplyMessage, kReplyMessage, PM_REMOVE));
+  return PeekMessageW(&msg, nullptr, kReplyMessage, kReplyMessage, PM_REMOVE) != 0;
+}
+
+TEST(PostedReply, ReplyToAVanishedWindowIsReleased) {
+  // The window is gone, so posting fails on the connection's thread and the callback
+  // must release the reply itself: nothing arrives, and nothing stays allocated.
+  EXPECT_FALSE(PostRepliesToADestroyedWindow(1));
+  constexpr int kReplies = 400;
+  const std::size_t before = HeapBytesInUse();
+  EXPECT_FALSE(PostRepliesToADestroyedWindow(kReplies));
+  const std::size_t after = HeapBytesInUse();
+  const std::size_t kept = after > before ? after - before : 0;
+  EXPECT_LT(kept, kReplies * sizeof(CTarnMessageBase) / 2)
+      << "about " << kept / kReplies << " bytes kept per reply";
 }
 
 }  // namespace
