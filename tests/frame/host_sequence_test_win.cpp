@@ -127,11 +127,11 @@ TEST_F(HostSequenceTest, ExportsFollowTheHostContract) {
 TEST_F(HostSequenceTest, OtherFormIdentifiersRunADialogModallyAndAnswerZero) {
   DialogCloser closer(kInfoDialogTitle);
   EXPECT_THAT(Calls(RunHost(installation_, "--steps=init,show:0,show:1,show:2,show:4,uninit")),
-              ElementsAreArray(
-                  {"KOVA_Initialize -> 1", kGetConnection, kSetServerName, "KOVA_ShowForm(0) -> 0",
-                   kGetConnection, kSetServerName, "KOVA_ShowForm(1) -> 0", kGetConnection,
-                   kSetServerName, "KOVA_ShowForm(2) -> 0", kGetConnection, kSetServerName,
-                   "KOVA_ShowForm(4) -> 0", kDisconnect, kShutdown, "KOVA_Uninitialize -> 1"}));
+              ElementsAreArray(std::vector<std::string>{
+                  "KOVA_Initialize -> 1", kGetConnection, kSetServerName, "KOVA_ShowForm(0) -> 0",
+                  kGetConnection, kSetServerName, "KOVA_ShowForm(1) -> 0", kGetConnection,
+                  kSetServerName, "KOVA_ShowForm(2) -> 0", kGetConnection, kSetServerName,
+                  "KOVA_ShowForm(4) -> 0", kDisconnect, kShutdown, "KOVA_Uninitialize -> 1"}));
   EXPECT_EQ(closer.Closed(), 4);
   EXPECT_FALSE(closer.SawTwoAtOnce());
 }
