@@ -2,6 +2,8 @@
 // initialisation and uninitialisation only count their callers.
 #include <cstdint>
 
+#include "call_trace_win.h"
+
 namespace {
 
 long g_initialized = 0;
@@ -16,6 +18,7 @@ extern "C" std::int32_t KovaResourcesInitialize(std::int32_t /*reserved*/) {
 #endif
 
 extern "C" std::int32_t KovaResourcesUninitialize() {
+  kova::siblings::TraceCall("KOVAResources: _KOVA_Uninitialize");
   if (g_initialized > 0) {
     --g_initialized;
   }

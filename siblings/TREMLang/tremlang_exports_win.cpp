@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "TREMLang/lang_dictionary.h"
+#include "call_trace_win.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ extern "C" std::int32_t TremLangCreateDictionary(kova::ILangDictionary** diction
 
 #ifndef KOVA_LANG_WITHOUT_RELEASE
 extern "C" std::int32_t TremLangRelease() {
+  kova::siblings::TraceCall("TREMLang: _00002_");
   if (g_users > 0 && --g_users == 0) {
     g_dictionary.reset();
   }

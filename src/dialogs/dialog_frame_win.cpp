@@ -50,7 +50,10 @@ ComponentDescription CaptionDescription(std::u16string_view close_left,
       {"Width", u"24"},
       {"Height", u"15"},
       {"Anchors", u"[akTop,akRight]"},
-      {"Cursor", u"-21"}};
+      {"Cursor", u"-21"},
+      // The strips hold normal, hover and pressed images (step 9).
+      {"OverSkinImageIndex", u"1"},
+      {"DownSkinImageIndex", u"2"}};
   ComponentDescription caption{
       "TPanel",
       "pnlCaption",
@@ -112,7 +115,11 @@ std::vector<std::pair<std::string_view, std::u16string_view>> PushButtonProperti
           {"StretchMargin", u"10"},
           {"Alignment", u"taCenter"},
           {"Cursor", u"-21"},
-          {"TextColorNormal", u"clWhite"}};
+          // White on every state image, the disabled one included.
+          {"TextColorNormal", u"clWhite"},
+          {"TextColorOver", u"clWhite"},
+          {"TextColorDown", u"clWhite"},
+          {"TextColorDisabled", u"clWhite"}};
 }
 
 TKovaDialog::TKovaDialog(TComponent* owner, CMsg& manager, CaptionButtons caption_buttons)

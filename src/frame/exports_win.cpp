@@ -23,16 +23,17 @@ std::unique_ptr<CMsg>& CurrentManager() {
 extern "C" {
 
 std::int32_t __cdecl KOVA_Initialize(kova::IHostContext* context) {
-  auto& current = kova::CurrentManager();
-  // A second initialisation replaces the first manager; left alive it could never be
-  // reached or released again.
-  current.reset();
+  std::unique_ptr<kova::CMsg> manager;
   try {
-    current = std::make_unique<kova::CMsg>(context);
-    return 1;
+    manager = std::make_unique<kova::CMsg>(context);
   } catch (...) {
+    // The manager that was current stays current.
     return 0;
   }
+  // A second initialisation replaces the first manager; left alive it could never be
+  // reached or released again.
+  kova::CurrentManager() = std::move(manager);
+  return 1;
 }
 
 std::int32_t __cdecl KOVA_ShowForm(std::int32_t form_id) {

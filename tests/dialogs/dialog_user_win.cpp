@@ -60,6 +60,28 @@ void ClickWindow(HWND window) {
   PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
+void DragMouse(POINT from, POINT to) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  const auto at = [&](POINT p, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Absolute positions are in 1/65536 of the screen.
+    input.mi.dx = MulDiv(p.x, 65536, width) + 1;
+    input.mi.dy = MulDiv(p.y, 65536, height) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    return input;
+  };
+  std::vector<INPUT> inputs{at(from, 0), at(from, MOUSEEVENTF_LEFTDOWN)};
+  constexpr int kSteps = 8;
+  for (int i = 1; i <= kSteps; ++i) {
+    inputs.push_back(
+        at(POINT{from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps}, 0));
+  }
+  inputs.push_back(at(to, MOUSEEVENTF_LEFTUP));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void PressKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   for (WORD key : keys) {

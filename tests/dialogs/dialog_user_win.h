@@ -65,6 +65,9 @@ HWND ChildWithText(HWND parent, const std::wstring& class_name, const std::wstri
 RECT PlaceInParent(HWND window);
 // A left click at (5,5) of the window, through its message queue.
 void ClickWindow(HWND window);
+// Presses the left button at `from` (screen coordinates), moves to `to` in a few steps
+// and releases it there, as real input.
+void DragMouse(POINT from, POINT to);
 // Presses the keys in order and releases them in reverse, as real input.
 void PressKeys(std::initializer_list<WORD> keys);
 

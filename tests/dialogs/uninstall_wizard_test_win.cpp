@@ -7,7 +7,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -212,37 +214,213 @@ TEST_F(UninstallWizardTest, InvisibleUntilTheRevealTimerThenOpaque) {
   library.Uninitialize();
 }
 
+// The title bar (tag 99 panel under the frame's top edge) of a shown dialog.
+HWND CaptionPanel(HWND dialog) {
+  for (HWND panel : Children(dialog, L"TPanel")) {
+    const RECT r = PlaceInParent(panel);
+    if (GetParent(panel) == dialog && r.top <= 2 && r.bottom - r.top == 32) {
+      return panel;
+    }
+  }
+  return nullptr;
+}
+
 TEST_F(UninstallWizardTest, TitleBarDragsWhileItsButtonsStillClick) {
   HostLibrary library(installation_.Directory());
   ASSERT_EQ(library.Initialize(), 1);
+  constexpr POINT kDrag{-60, 45};
+  RECT before{};
+  RECT after{};
   {
     UserScript script({WhenShown([&](HWND wizard) {
-      const std::vector<HWND> panels = Children(wizard, L"TPanel");
-      HWND caption = nullptr;
-      for (HWND panel : panels) {
-        const RECT r = PlaceInParent(panel);
-        if (GetParent(panel) == wizard && r.top <= 2 && r.bottom - r.top == 32) {
-          caption = panel;
-        }
-      }
-      ASSERT_NE(caption, nullptr);
-      RECT on_screen{};
-      GetWindowRect(caption, &on_screen);
-      const LPARAM middle = MAKELPARAM(on_screen.left + 200, on_screen.top + 16);
-      EXPECT_EQ(SendMessageW(caption, WM_NCHITTEST, 0, middle), HTCAPTION);
-      // What the drag turns into is the form's move, not the panel's.
-      EXPECT_NE(GetWindowLongPtrW(wizard, GWL_STYLE) & WS_SYSMENU, 0);
-
-      HWND close = CaptionButton(wizard, /*close=*/true);
-      ASSERT_NE(close, nullptr);
-      RECT button{};
-      GetWindowRect(close, &button);
-      EXPECT_EQ(SendMessageW(close, WM_NCHITTEST, 0, MAKELPARAM(button.left + 5, button.top + 5)),
-                HTCLIENT);
-      ClickWindow(close);
-    })});
+                         HWND caption = CaptionPanel(wizard);
+                         ASSERT_NE(caption, nullptr);
+                         SetForegroundWindow(wizard);
+                         GetWindowRect(wizard, &before);
+                         RECT bar{};
+                         GetWindowRect(caption, &bar);
+                         // Left of the title-bar buttons, below the title text.
+                         const POINT from{bar.left + 200, bar.top + 20};
+                         DragMouse(from, POINT{from.x + kDrag.x, from.y + kDrag.y});
+                       }),
+                       [&](Clock::duration since_start) {
+                         HWND wizard = FindWizard();
+                         GetWindowRect(wizard, &after);
+                         if (after.left == before.left && since_start < std::chrono::seconds(8)) {
+                           return false;
+                         }
+                         // The title bar's own buttons still click: the close button ends the
+                         // dialog.
+                         HWND close = CaptionButton(wizard, /*close=*/true);
+                         EXPECT_NE(close, nullptr);
+                         RECT button{};
+                         GetWindowRect(close, &button);
+                         EXPECT_EQ(SendMessageW(close, WM_NCHITTEST, 0,
+                                                MAKELPARAM(button.left + 5, button.top + 5)),
+                                   HTCLIENT);
+                         ClickWindow(close);
+                         return true;
+                       }});
     EXPECT_EQ(library.ShowForm(3), 0);
   }
+  EXPECT_EQ(after.left - before.left, kDrag.x);
+  EXPECT_EQ(after.top - before.top, kDrag.y);
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+  library.Uninitialize();
+}
+
+// What the screen shows of a window, one COLORREF-like 0x00RRGGBB value per pixel.
+struct Shot {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+
+  std::uint32_t At(int x, int y) const { return pixels[y * width + x]; }
+  bool operator==(const Shot& other) const { return pixels == other.pixels; }
+};
+
+Shot TakeShot(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  Shot shot;
+  shot.width = rect.right - rect.left;
+  shot.height = rect.bottom - rect.top;
+  ScopedGetDC screen(nullptr);
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      const COLORREF c = GetPixel(screen.Get(), rect.left + x, rect.top + y);
+      shot.pixels.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+    }
+  }
+  return shot;
+}
+
+bool IsWhite(std::uint32_t pixel) {
+  return (pixel & 0xF0F0F0) == 0xF0F0F0;
+}
+
+// Of the pixels the normal state draws white (its text), the share the other state also
+// draws white, its text moved by `offset`.
+double TextKeptWhite(const Shot& normal, const Shot& other, int offset) {
+  int text = 0;
+  int kept = 0;
+  for (int y = 0; y + offset < normal.height; ++y) {
+    for (int x = 0; x + offset < normal.width; ++x) {
+      if (IsWhite(normal.At(x, y))) {
+        ++text;
+        kept += IsWhite(other.At(x + offset, y + offset)) ? 1 : 0;
+      }
+    }
+  }
+  return text == 0 ? 0.0 : static_cast<double>(kept) / text;
+}
+
+POINT CentreOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void MouseTo(POINT p, DWORD buttons = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttons;
+  SendInput(1, &input, sizeof(input));
+}
+
+// Real mouse input over the buttons: the title-bar close button shows its hover and
+// pressed images, and the push buttons keep white text when hovered and pressed.
+TEST_F(UninstallWizardTest, ButtonsShowTheirHoverAndPressedStates) {
+  HostLibrary library(installation_.Directory());
+  ASSERT_EQ(library.Initialize(), 1);
+  HWND close = nullptr;
+  HWND next = nullptr;
+  HWND cancel = nullptr;
+  Shot close_normal, close_hover, close_pressed, next_normal, next_hover, cancel_normal,
+      cancel_pressed;
+  Clock::duration last{};
+  const auto later = [&](Clock::duration now) {
+    if (now - last < std::chrono::milliseconds(500)) {
+      return false;
+    }
+    last = now;
+    return true;
+  };
+  {
+    UserScript script(
+        {WhenShown([&](HWND wizard) {
+           SetForegroundWindow(wizard);
+           close = CaptionButton(wizard, /*close=*/true);
+           next = ChildWithText(wizard, L"TKOVAButton", L"Next");
+           cancel = ChildWithText(wizard, L"TKOVAButton", L"Cancel");
+           ASSERT_TRUE(close != nullptr && next != nullptr && cancel != nullptr);
+           MouseTo(POINT{0, 0});
+         }),
+         [&](Clock::duration now) {
+           if (!later(now))
+             return false;
+           close_normal = TakeShot(close);
+           next_normal = TakeShot(next);
+           cancel_normal = TakeShot(cancel);
+           MouseTo(CentreOf(close));
+           return true;
+         },
+         [&](Clock::duration now) {
+           if (!later(now))
+             return false;
+           close_hover = TakeShot(close);
+           MouseTo(CentreOf(close), MOUSEEVENTF_LEFTDOWN);
+           return true;
+         },
+         [&](Clock::duration now) {
+           if (!later(now))
+             return false;
+           close_pressed = TakeShot(close);
+           // Released away from the button: no click.
+           MouseTo(POINT{CentreOf(close).x - 150, CentreOf(close).y + 150});
+           MouseTo(POINT{CentreOf(close).x - 150, CentreOf(close).y + 150}, MOUSEEVENTF_LEFTUP);
+           MouseTo(CentreOf(next));
+           return true;
+         },
+         [&](Clock::duration now) {
+           if (!later(now))
+             return false;
+           next_hover = TakeShot(next);
+           MouseTo(CentreOf(cancel));
+           MouseTo(CentreOf(cancel), MOUSEEVENTF_LEFTDOWN);
+           return true;
+         },
+         [&](Clock::duration now) {
+           if (!later(now))
+             return false;
+           cancel_pressed = TakeShot(cancel);
+           MouseTo(CentreOf(cancel), MOUSEEVENTF_LEFTUP);
+           return true;
+         },
+         After(std::chrono::milliseconds(10000), [&] {
+           if (HWND wizard = FindWizard(); IsWindowVisible(wizard)) {
+             ADD_FAILURE() << "Cancel did not close the wizard";
+             PressNamedButton(wizard, L"Cancel");
+           }
+         })});
+    EXPECT_EQ(library.ShowForm(3), 0);
+  }
+  ASSERT_EQ(close_normal.width, 24);
+  ASSERT_EQ(close_normal.height, 15);
+  EXPECT_FALSE(close_hover == close_normal);
+  EXPECT_FALSE(close_pressed == close_normal);
+  EXPECT_FALSE(close_pressed == close_hover);
+
+  EXPECT_FALSE(next_hover == next_normal);
+  EXPECT_FALSE(cancel_pressed == cancel_normal);
+  // The normal state has its text in white; hover keeps it in place, pressed moves it
+  // one pixel down and right.
+  EXPECT_GT(std::count_if(next_normal.pixels.begin(), next_normal.pixels.end(), IsWhite), 20);
+  EXPECT_GT(TextKeptWhite(next_normal, next_hover, 0), 0.6);
+  EXPECT_GT(TextKeptWhite(cancel_normal, cancel_pressed, 1), 0.6);
   library.Uninitialize();
 }
 

@@ -135,33 +135,96 @@ HRESULT STDMETHODCALLTYPE NoApplicationContext(ComHostContext*, void** context, 
   return E_FAIL;
 }
 
-TEST(ExportsTest, TheLibraryCallsTheHostContextAsACOMObject) {
-  const TestInstallation installation("com host context");
-  const std::wstring path = (installation.Directory() / "KOVAMsg.dll").wstring();
-  const UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
-  ASSERT_TRUE(module);
+constexpr ComHostContext::Table kRefusingContextTable = {NoInterface, FixedCount, FixedCount,
+                                                         RefuseConnection, NoApplicationContext};
+
+// KOVAMsg.dll of an installation, loaded into this process, with its three entries.
+class LoadedLibrary {
+ public:
+  explicit LoadedLibrary(const TestInstallation& installation)
+      : module_(LoadLibraryExW((installation.Directory() / "KOVAMsg.dll").wstring().c_str(),
+                               nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) {
+    initialize = reinterpret_cast<InitializeFn>(Entry("_KOVA_Initialize"));
+    show_form = reinterpret_cast<ShowFormFn>(Entry("_KOVA_ShowForm"));
+    uninitialize = reinterpret_cast<UninitializeFn>(Entry("_KOVA_Uninitialize"));
+  }
+  bool Complete() const {
+    return module_ && initialize != nullptr && show_form != nullptr && uninitialize != nullptr;
+  }
+
   using InitializeFn = std::int32_t(__cdecl*)(void*);
   using ShowFormFn = std::int32_t(__cdecl*)(std::int32_t);
   using UninitializeFn = std::int32_t(__cdecl*)();
-  const auto entry = [&](const char* name) {
-    return reinterpret_cast<void*>(GetProcAddress(module.Get(), name));
-  };
-  const auto initialize = reinterpret_cast<InitializeFn>(entry("_KOVA_Initialize"));
-  const auto show_form = reinterpret_cast<ShowFormFn>(entry("_KOVA_ShowForm"));
-  const auto uninitialize = reinterpret_cast<UninitializeFn>(entry("_KOVA_Uninitialize"));
-  ASSERT_NE(initialize, nullptr);
-  ASSERT_NE(show_form, nullptr);
-  ASSERT_NE(uninitialize, nullptr);
+  InitializeFn initialize = nullptr;
+  ShowFormFn show_form = nullptr;
+  UninitializeFn uninitialize = nullptr;
 
-  static constexpr ComHostContext::Table kTable = {NoInterface, FixedCount, FixedCount,
-                                                   RefuseConnection, NoApplicationContext};
+ private:
+  void* Entry(const char* name) const {
+    return module_ ? reinterpret_cast<void*>(GetProcAddress(module_.Get(), name)) : nullptr;
+  }
+  UniqueModule module_;
+};
+
+TEST(ExportsTest, TheLibraryCallsTheHostContextAsACOMObject) {
+  const TestInstallation installation("com host context");
+  LoadedLibrary library(installation);
+  ASSERT_TRUE(library.Complete());
+  const auto initialize = library.initialize;
+  const auto show_form = library.show_form;
+  const auto uninitialize = library.uninitialize;
+
   ComHostContext context;
-  context.table = &kTable;
+  context.table = &kRefusingContextTable;
   ASSERT_EQ(initialize(&context), 1);
   EXPECT_EQ(show_form(5), 1);
   EXPECT_EQ(context.connection_requests, 1);
   EXPECT_TRUE(context.connection_out_pointer_given);
   EXPECT_EQ(uninitialize(), 1);
+}
+
+// A failed initialisation leaves the manager that was current in place: the next
+// dialog call still reaches the first host context, never the second.
+TEST(ExportsTest, AFailedSecondInitialisationKeepsTheCurrentManager) {
+  TestInstallation installation("failed second initialisation");
+  LoadedLibrary library(installation);
+  ASSERT_TRUE(library.Complete());
+  ComHostContext first;
+  first.table = &kRefusingContextTable;
+  ComHostContext second;
+  second.table = &kRefusingContextTable;
+
+  ASSERT_EQ(library.initialize(&first), 1);
+  installation.RemoveFile("Repository/KOVAMainCat");
+  EXPECT_EQ(library.initialize(&second), 0);
+  EXPECT_EQ(library.show_form(5), 1);
+  EXPECT_EQ(first.connection_requests, 1);
+  EXPECT_EQ(second.connection_requests, 0);
+
+  EXPECT_EQ(library.uninitialize(), 1);
+  EXPECT_EQ(library.show_form(5), 1);
+  EXPECT_EQ(first.connection_requests, 1);
+}
+
+// The language and resource libraries stay loaded for the manager's life and go with
+// it, while KOVAMsg.dll itself is still loaded.
+TEST(ExportsTest, UninitialisationUnloadsTheLanguageAndResourceLibraries) {
+  const TestInstallation installation("unloads siblings");
+  LoadedLibrary library(installation);
+  ASSERT_TRUE(library.Complete());
+  const std::wstring siblings[] = {(installation.Directory() / "TREMLang.dll").wstring(),
+                                   (installation.Directory() / "KOVAResources.dll").wstring()};
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    ASSERT_EQ(library.initialize(nullptr), 1);
+    for (const std::wstring& sibling : siblings) {
+      EXPECT_NE(GetModuleHandleW(sibling.c_str()), nullptr);
+    }
+    EXPECT_EQ(library.uninitialize(), 1);
+    for (const std::wstring& sibling : siblings) {
+      EXPECT_EQ(GetModuleHandleW(sibling.c_str()), nullptr);
+    }
+  }
 }
 
 }  // namespace

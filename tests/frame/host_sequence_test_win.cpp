@@ -3,6 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <set>
+#include <thread>
+
 #include "test_installation_win.h"
 
 namespace kova::testing {
@@ -26,6 +33,49 @@ const std::string kGetConnection = "context: GetConnection -> 0";
 const std::string kSetServerName = "connection: slot 6 SetServerName TREMMSrvcPpal";
 const std::string kDisconnect = "connection: slot 7 Disconnect";
 const std::string kShutdown = "connection: slot 14 Shutdown";
+
+constexpr wchar_t kInfoDialogTitle[] = L"About KOVA Internet Security";
+
+// Plays the user in front of the host's dialogs: each time a window with the title is
+// shown, a close is posted to it, as its close button would. Counts the windows closed
+// and notes whether two of them were ever shown at once.
+class DialogCloser {
+ public:
+  explicit DialogCloser(const wchar_t* title) : title_(title), thread_([this] { Run(); }) {}
+  ~DialogCloser() {
+    stop_ = true;
+    thread_.join();
+  }
+  int Closed() const { return closed_; }
+  bool SawTwoAtOnce() const { return two_at_once_; }
+
+ private:
+  void Run() {
+    std::set<HWND> closed;
+    while (!stop_) {
+      int visible = 0;
+      for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, title_); window != nullptr;
+           window = FindWindowExW(nullptr, window, nullptr, title_)) {
+        if (!IsWindowVisible(window)) {
+          continue;
+        }
+        ++visible;
+        if (closed.insert(window).second) {
+          PostMessageW(window, WM_CLOSE, 0, 0);
+          ++closed_;
+        }
+      }
+      two_at_once_ = two_at_once_ || visible > 1;
+      Sleep(50);
+    }
+  }
+
+  const wchar_t* title_;
+  std::atomic<bool> stop_{false};
+  std::atomic<int> closed_{0};
+  std::atomic<bool> two_at_once_{false};
+  std::thread thread_;
+};
 
 class HostSequenceTest : public ::testing::Test {
  protected:
@@ -52,13 +102,6 @@ TEST_F(HostSequenceTest, ExportsFollowTheHostContract) {
       // Without a manager nothing is asked of the context.
       {"--steps=show:3,uninit,uninit",
        {"KOVA_ShowForm(3) -> 1", "KOVA_Uninitialize -> 1", "KOVA_Uninitialize -> 1"}},
-      // The other product dialogs' identifiers show nothing here; each call still
-      // refreshes the connection.
-      {"--steps=init,show:0,show:1,show:2,show:4,uninit",
-       {"KOVA_Initialize -> 1", kGetConnection, kSetServerName, "KOVA_ShowForm(0) -> 1",
-        kGetConnection, kSetServerName, "KOVA_ShowForm(1) -> 1", kGetConnection, kSetServerName,
-        "KOVA_ShowForm(2) -> 1", kGetConnection, kSetServerName, "KOVA_ShowForm(4) -> 1",
-        kDisconnect, kShutdown, "KOVA_Uninitialize -> 1"}},
       {"--steps=init,uninit,show:0",
        {"KOVA_Initialize -> 1", "KOVA_Uninitialize -> 1", "KOVA_ShowForm(0) -> 1"}},
       // A refused connection leaves the manager without one: nothing to hand back.
@@ -67,7 +110,7 @@ TEST_F(HostSequenceTest, ExportsFollowTheHostContract) {
         "KOVA_Uninitialize -> 1"}},
       {"--context=null --steps=init,show:5,uninit",
        {"KOVA_Initialize -> 1", "KOVA_ShowForm(5) -> 1", "KOVA_Uninitialize -> 1"}},
-      // A second initialisation tears the first manager down before building anew.
+      // A second initialisation builds the new manager, then tears the first one down.
       {"--steps=init,show:7,init,uninit",
        {"KOVA_Initialize -> 1", kGetConnection, kSetServerName, "KOVA_ShowForm(7) -> 1",
         kDisconnect, kShutdown, "KOVA_Initialize -> 1", "KOVA_Uninitialize -> 1"}},
@@ -75,6 +118,39 @@ TEST_F(HostSequenceTest, ExportsFollowTheHostContract) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.options);
     EXPECT_THAT(Calls(RunHost(installation_, c.options)), ElementsAreArray(c.calls));
+  }
+}
+
+// The identifiers of the other product dialogs show the information dialog: each call
+// refreshes the connection and answers 0 once its dialog has closed; a dialog shown
+// before is gone when the next one shows.
+TEST_F(HostSequenceTest, OtherFormIdentifiersRunADialogModallyAndAnswerZero) {
+  DialogCloser closer(kInfoDialogTitle);
+  EXPECT_THAT(Calls(RunHost(installation_, "--steps=init,show:0,show:1,show:2,show:4,uninit")),
+              ElementsAreArray(std::vector<std::string>{
+                  "KOVA_Initialize -> 1", kGetConnection, kSetServerName, "KOVA_ShowForm(0) -> 0",
+                  kGetConnection, kSetServerName, "KOVA_ShowForm(1) -> 0", kGetConnection,
+                  kSetServerName, "KOVA_ShowForm(2) -> 0", kGetConnection, kSetServerName,
+                  "KOVA_ShowForm(4) -> 0", kDisconnect, kShutdown, "KOVA_Uninitialize -> 1"}));
+  EXPECT_EQ(closer.Closed(), 4);
+  EXPECT_FALSE(closer.SawTwoAtOnce());
+}
+
+// Tear-down hands the dictionary back to the language library and uninitialises the
+// resource library, both inside KOVA_Uninitialize.
+TEST_F(HostSequenceTest, UninitialisationReleasesTheSiblingModules) {
+  const HostRun run = RunHost(installation_, "--steps=init,uninit", L"", /*trace=*/true);
+  const auto at = [&](const std::string& line) {
+    return std::find(run.lines.begin(), run.lines.end(), line) - run.lines.begin();
+  };
+  const auto initialized = at("KOVA_Initialize -> 1");
+  const auto uninitialized = at("KOVA_Uninitialize -> 1");
+  ASSERT_LT(uninitialized, static_cast<std::ptrdiff_t>(run.lines.size()));
+  for (const char* release : {"TREMLang: _00002_", "KOVAResources: _KOVA_Uninitialize"}) {
+    SCOPED_TRACE(release);
+    EXPECT_EQ(std::count(run.lines.begin(), run.lines.end(), release), 1);
+    EXPECT_GT(at(release), initialized);
+    EXPECT_LT(at(release), uninitialized);
   }
 }
 
