@@ -56,6 +56,7 @@ ComponentDescription UninstallFormDescription() {
                                  {"Height", u"22"},
                                  {"Transparent", u"True"},
                                  {"Cursor", u"-21"},
+                                 {"FocusControl", u"RBtnUninstall"},
                                  {"Font.Name", u"Tahoma"},
                                  {"Font.Height", u"-15"},
                                  {"Font.Style", u"[fsBold]"},

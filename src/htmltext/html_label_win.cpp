@@ -124,6 +124,9 @@ struct THTMLabelProperties {
               l.images_ = dynamic_cast<TImageList*>(v);
               l.Invalidate();
             })
+        .Object<TWinControl>(
+            "FocusControl", [](const L& l) { return l.focus_control_; },
+            [](L& l, TObject* v) { l.SetFocusControl(dynamic_cast<TWinControl*>(v)); })
         .Integer(
             "Transparent", [](const L& l) { return l.transparent; }, Stored(&L::transparent))
         .String(
@@ -339,7 +342,45 @@ void THTMLabel::MouseDown(int x, int y) {
   }
 }
 
+void THTMLabel::SetFocusControl(TWinControl* control) {
+  if (focus_control_ == control) {
+    return;
+  }
+  if (focus_control_ != nullptr) {
+    focus_control_->RemoveFreeNotification(this);
+  }
+  focus_control_ = control;
+  if (control != nullptr) {
+    control->FreeNotification(this);
+  }
+}
+
+void THTMLabel::Notification(TComponent* component, TOperation operation) {
+  TGraphicControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == focus_control_) {
+    focus_control_ = nullptr;
+  }
+}
+
+bool THTMLabel::DialogChar(WPARAM character, LPARAM key_data) {
+  constexpr LPARAM kAltDown = LPARAM{1} << 29;  // the key's context code
+  if ((key_data & kAltDown) == 0 || focus_control_ == nullptr || !Enabled()) {
+    return false;
+  }
+  const std::optional<char16_t> accelerator = LabelAccelerator(DrawnText());
+  if (!accelerator || !MatchesAccelerator(static_cast<char16_t>(character), *accelerator) ||
+      !focus_control_->CanFocus()) {
+    return false;
+  }
+  focus_control_->SetFocus();
+  return true;
+}
+
 void THTMLabel::WndProc(TMessage& message) {
+  if (message.Msg == CM_DIALOGCHAR) {
+    message.Result = DialogChar(message.WParam, message.LParam) ? 1 : 0;
+    return;
+  }
   TGraphicControl::WndProc(message);
   switch (message.Msg) {
     case WM_MOUSEMOVE: {

@@ -80,10 +80,16 @@ class THTMLabel : public TGraphicControl {
   // Where the shell was asked to open a target (tests read it; production opens it).
   std::function<void(const WideString& target)> open_target;
 
+  // The control that the label's accelerator (Alt and the character after "&")
+  // focuses; none by default.
+  TWinControl* FocusControl() const { return focus_control_; }
+  void SetFocusControl(TWinControl* control);
+
   void WndProc(TMessage& message) override;
 
  protected:
   void Paint() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   friend struct THTMLabelProperties;
@@ -93,8 +99,11 @@ class THTMLabel : public TGraphicControl {
   void ApplyHover(const HoverUpdate& update, int x, int y);
   void CancelAnchorHint();
   void MouseDown(int x, int y);
+  // Answers whether the character was this label's accelerator and was acted on.
+  bool DialogChar(WPARAM character, LPARAM key_data);
 
   std::unique_ptr<TStringList> html_text_;
+  TWinControl* focus_control_ = nullptr;
   bool auto_sizing_ = false;
   TAutoSizeType auto_size_type_ = TAutoSizeType::asVertical;
   TVAlignment v_alignment_ = TVAlignment::tvaTop;

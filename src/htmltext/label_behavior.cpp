@@ -77,4 +77,57 @@ HoverUpdate AnchorHoverTracker::MouseLeave(bool hover) {
   return update;
 }
 
+namespace {
+
+bool IsEntityChar(char16_t c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+         c == u'#';
+}
+
+// "&name;" with up to eight name characters.
+bool StartsEntity(WideStringView text, size_t amp) {
+  for (size_t i = amp + 1; i < text.size() && i <= amp + 9; ++i) {
+    if (text[i] == u';') {
+      return i > amp + 1;
+    }
+    if (!IsEntityChar(text[i])) {
+      return false;
+    }
+  }
+  return false;
+}
+
+char16_t FoldCase(char16_t c) {
+  const bool latin_lower = c >= 0xE0 && c <= 0xFE && c != 0xF7;
+  return (c >= u'a' && c <= u'z') || latin_lower ? static_cast<char16_t>(c - 32) : c;
+}
+
+}  // namespace
+
+std::optional<char16_t> LabelAccelerator(WideStringView markup) {
+  bool in_tag = false;
+  for (size_t i = 0; i < markup.size(); ++i) {
+    const char16_t c = markup[i];
+    if (in_tag) {
+      in_tag = c != u'>';
+      continue;
+    }
+    if (c == u'<') {
+      in_tag = true;
+    } else if (c == u'&' && i + 1 < markup.size()) {
+      const char16_t next = markup[i + 1];
+      if (next == u'&') {
+        ++i;
+      } else if (!StartsEntity(markup, i) && next != u' ' && next != u'<') {
+        return next;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+bool MatchesAccelerator(char16_t typed, char16_t accelerator) {
+  return FoldCase(typed) == FoldCase(accelerator);
+}
+
 }  // namespace kova

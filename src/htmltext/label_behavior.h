@@ -3,6 +3,7 @@
 // The label control drives these from its properties and mouse messages.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "base/text.h"
@@ -21,6 +22,13 @@ WideString JoinLabelLines(const std::vector<WideString>& lines);
 // dictionary files, so only web and mail addresses are opened; other schemes (file,
 // custom protocol handlers) and local names such as "#" go to the click event only.
 bool IsShellOpenableTarget(WideStringView target);
+
+// The label's accelerator: the character after the first "&" of its text that is
+// neither doubled ("&&" shows one "&") nor the start of an entity such as "&amp;";
+// mark-up tags are not text. None when the text marks no character.
+std::optional<char16_t> LabelAccelerator(WideStringView markup);
+// Whether a typed character picks that accelerator (letters in either case).
+bool MatchesAccelerator(char16_t typed, char16_t accelerator);
 
 inline constexpr int kCursorDefault = 0;
 inline constexpr int kCursorHandPoint = -21;

@@ -7,6 +7,7 @@
 #include "forms/classes/typinfo.h"
 #include "forms/controls/forms.h"
 #include "forms/controls/messages.h"
+#include "forms/controls/stdctrls.h"
 #include "forms/graphics/dib_bitmap.h"
 #include "base/win/handles_win.h"
 #include "htmltext/html_label_win.h"
@@ -238,6 +239,60 @@ TEST(HTMLabelMouseTest, RealMovesFireEnterExitAndLeaveAndPlaceTheAnchorHint) {
   ASSERT_TRUE(MoveMouseTo(POINT{5, 5}, [&] { return events.back() == "leave"; }));
   EXPECT_FALSE(label->AnchorHintPoint().has_value());
   EXPECT_EQ(label->HoveredAnchor(), -1);
+  form.Hide();
+}
+
+// Alt and the marked character, typed for real, focus the label's control; without Alt,
+// or with the label's control unset, the character goes nowhere.
+TEST(HTMLabelKeyboardTest, AcceleratorFocusesTheFocusControl) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 300, 120);
+  auto* first = new TButton(&form);
+  first->SetParent(&form);
+  first->SetBounds(10, 10, 80, 25);
+  auto* radio = new TRadioButton(&form);
+  radio->SetParent(&form);
+  radio->SetBounds(10, 50, 20, 20);
+  auto* label = new THTMLabel(&form);
+  label->SetParent(&form);
+  label->SetBounds(40, 50, 200, 20);
+  TStringList lines;
+  lines.Add(u"<b>&Si</b>, quiero");
+  label->SetHTMLText(&lines);
+  ASSERT_TRUE(SetObjectProp(*label, "FocusControl", radio));
+  EXPECT_EQ(label->FocusControl(), radio);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+
+  auto type = [&](bool alt, WORD key) {
+    first->SetFocus();
+    Application().ProcessMessages();
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, bool up) {
+      INPUT in{};
+      in.type = INPUT_KEYBOARD;
+      in.ki.wVk = vk;
+      in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+      inputs.push_back(in);
+    };
+    if (alt)
+      add(VK_MENU, false);
+    add(key, false);
+    add(key, true);
+    if (alt)
+      add(VK_MENU, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    for (int i = 0; i < 20; ++i) {
+      Application().ProcessMessages();
+      Sleep(10);
+    }
+    return GetFocus();
+  };
+  label->SetHTMLText(&lines);
+  EXPECT_EQ(type(false, 'S'), first->Handle());
+  EXPECT_EQ(type(true, 'S'), radio->Handle());
+  label->SetFocusControl(nullptr);
+  EXPECT_EQ(type(true, 'S'), first->Handle());
   form.Hide();
 }
 

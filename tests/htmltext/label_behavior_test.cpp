@@ -114,5 +114,35 @@ TEST(LabelAnchorTest, HoverTrackerEntersMovesBetweenAndLeavesAnchors) {
   EXPECT_EQ(hovering.hovered_index(), -1);
 }
 
+TEST(LabelAcceleratorTest, TheMarkedCharacterOfTheText) {
+  struct Case {
+    const char16_t* markup;
+    std::optional<char16_t> accelerator;
+  } cases[] = {
+      {u"&Yes", u'Y'},
+      {u"<b>S\u00ed, &quiero</b>", u'q'},
+      {u"<font color=\"&x\">a</font>", std::nullopt},  // inside a tag
+      {u"Tom &amp; &Jerry", u'J'},
+      {u"a&&b", std::nullopt},
+      {u"a&&&b", u'b'},
+      {u"S\u00ed, quiero desinstalarlo", std::nullopt},
+      {u"end &", std::nullopt},
+      {u"& space", std::nullopt},
+      {u"&\u00e9t\u00e9", u'\u00e9'},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(WideString(c.markup)));
+    EXPECT_EQ(LabelAccelerator(c.markup), c.accelerator);
+  }
+}
+
+TEST(LabelAcceleratorTest, LettersMatchInEitherCase) {
+  EXPECT_TRUE(MatchesAccelerator(u'y', u'Y'));
+  EXPECT_TRUE(MatchesAccelerator(u'Y', u'y'));
+  EXPECT_TRUE(MatchesAccelerator(u'\u00c9', u'\u00e9'));
+  EXPECT_FALSE(MatchesAccelerator(u'y', u'z'));
+  EXPECT_FALSE(MatchesAccelerator(u'\u00d7', u'\u00f7'));  // signs, not letters
+}
+
 }  // namespace
 }  // namespace kova

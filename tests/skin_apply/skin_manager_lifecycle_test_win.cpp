@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "skin/data/application_window_win.h"
 #include "skin_apply_fixture.h"
 
 namespace kova {
@@ -272,6 +273,15 @@ TEST_F(SkinManagerLifecycleTest, TheSkinsDisableTagKeepsAFormUnskinned) {
   EXPECT_FALSE(manager.AddForm(form->Handle()));
   form->SetTag(99);
   EXPECT_TRUE(manager.AddForm(form->Handle())) << "99 is only the default";
+}
+
+// The skin's application icon comes from the framework's application window.
+TEST_F(SkinManagerLifecycleTest, TheApplicationWindowIsTheFrameworksOne) {
+  HWND wnd = Keep(testing::MakeWindow(testing::kPlainClass, 10, 10));
+  const HWND before = Application().Handle();
+  Application().SetHandle(wnd);
+  EXPECT_EQ(ApplicationWindow(), wnd);
+  Application().SetHandle(before);
 }
 
 }  // namespace

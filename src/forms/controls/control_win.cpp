@@ -728,6 +728,15 @@ void TWinControl::WndProc(TMessage& m) {
         }
       }
       break;
+    case CM_DIALOGCHAR:
+      // Offered to the children until one takes it (a label's accelerator, say).
+      for (TControl* child : std::vector<TControl*>(controls_)) {
+        if (child->Visible() && child->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0) {
+          m.Result = 1;
+          return;
+        }
+      }
+      break;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(m.LParam);
       if (auto* child = dynamic_cast<TWinControl*>(FindControl(header->hwndFrom))) {

@@ -2,6 +2,8 @@
 #include <memory>
 
 #include "forms/controls/control.h"
+#include "forms/controls/forms.h"
+#include "skin/data/application_window_win.h"
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/skin_window_util_win.h"
 
@@ -27,6 +29,8 @@ SkinManagerLink* CurrentLink() {
 void UseSkinManager() {
   static const bool registered = [] {
     SetSkinManagerFactory(&CreateLink, &CurrentLink);
+    // Skinned title bars show the framework application's icon.
+    SetApplicationWindowSource([]() -> HWND { return Application().Handle(); });
     return true;
   }();
   (void)registered;
