@@ -19,7 +19,9 @@ namespace kova {
 class LzhHuffmanTree {
  public:
   static constexpr int kSymbols = 314;  // 256 literals and match lengths 3..60
-  static constexpr int kTableBits = 8;
+  // Swaps near the root refill the table; a deeper one costs more in refills than it
+  // saves in bit steps.
+  static constexpr int kTableBits = 6;
 
   // Allocates the tables; throws std::bad_alloc.
   LzhHuffmanTree();
