@@ -442,6 +442,23 @@ void WriteBlock(const TLZH::TWriteProc& write, const uint8_t* data, int size) {
   }
 }
 
+// Copies `length` bytes in ascending order with the result of a byte-by-byte loop: a
+// source the copy runs into repeats its first `to - from` bytes.
+void CopyForward(uint8_t* to, const uint8_t* from, int length) {
+  if (from >= to || to - from >= length) {
+    std::memmove(to, from, static_cast<size_t>(length));
+    return;
+  }
+  // Each block doubles what is copied so far; it ends where the copy began, so source
+  // and destination never overlap, and it keeps the pattern's phase.
+  const int distance = static_cast<int>(to - from);
+  for (int done = 0; done < length;) {
+    const int block = std::min(length - done, done + distance);
+    std::memcpy(to + done, from, static_cast<size_t>(block));
+    done += block;
+  }
+}
+
 }  // namespace
 
 void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWriteProc& write) {
@@ -479,14 +496,7 @@ void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWritePro
       int length = std::min(c - 255 + THRESHOLD, output_size - count);
       while (length > 0) {
         const int run = std::min({length, N - r, N - from});
-        if (from + run <= r || r + run <= from) {
-          std::memcpy(ring + r, ring + from, static_cast<size_t>(run));
-        } else {
-          // Overlapping: a byte at a time, so a short distance repeats its pattern.
-          for (int k = 0; k < run; ++k) {
-            ring[r + k] = ring[from + k];
-          }
-        }
+        CopyForward(ring + r, ring + from, run);
         from = (from + run) & (N - 1);
         length -= run;
         advance(run);
