@@ -88,28 +88,30 @@ void LzhHuffmanTree::Update(int symbol) {
     Rebuild();
   }
   uint16_t* const freq = freq_.data();
-  const uint16_t* const prnt = prnt_.data();
+  uint16_t* const prnt = prnt_.data();
+  uint16_t* const son = son_.data();
   int c = prnt[symbol + kNodes];
   do {
     const unsigned k = ++freq[c];
     if (k > freq[c + 1]) [[unlikely]] {
-      // c's count passed its neighbours': it swaps places with the last of them.
-      const int l = LastBelow(c + 1, k);
-      freq_[c] = freq_[l];
-      freq_[l] = static_cast<uint16_t>(k);
+      // c's count passed its neighbours': it swaps places with the last of them, most
+      // often the next one. The root never gets here, so c + 2 is at most the sentinel.
+      const int l = freq[c + 2] < k ? LastBelow(c + 2, k) : c + 1;
+      freq[c] = freq[l];
+      freq[l] = static_cast<uint16_t>(k);
 
-      const int i = son_[c];
-      prnt_[i] = static_cast<uint16_t>(l);
+      const int i = son[c];
+      prnt[i] = static_cast<uint16_t>(l);
       if (i < kNodes) {
-        prnt_[i + 1] = static_cast<uint16_t>(l);
+        prnt[i + 1] = static_cast<uint16_t>(l);
       }
-      const int j = son_[l];
-      son_[l] = static_cast<uint16_t>(i);
-      prnt_[j] = static_cast<uint16_t>(c);
+      const int j = son[l];
+      son[l] = static_cast<uint16_t>(i);
+      prnt[j] = static_cast<uint16_t>(c);
       if (j < kNodes) {
-        prnt_[j + 1] = static_cast<uint16_t>(c);
+        prnt[j + 1] = static_cast<uint16_t>(c);
       }
-      son_[c] = static_cast<uint16_t>(j);
+      son[c] = static_cast<uint16_t>(j);
       if (table_in_use_ && (maybe_in_table_[c] || maybe_in_table_[l])) {
         RefreshTable(c);
         RefreshTable(l);
