@@ -34,11 +34,22 @@ void Remap(TBitmap& bitmap, int width, int height, Mapping source_of) {
   }
   TBitmap result(width, height, bitmap.GetPixelFormat());
   const int bpp = bitmap.BytesPerPixel();
+  const uint8_t* source_row = nullptr;
+  int source_y = -1;
   for (int y = 0; y < height; ++y) {
     uint8_t* dst = result.ScanLine(y);
     for (int x = 0; x < width; ++x) {
       const auto [sx, sy] = source_of(x, y);
-      std::memcpy(dst + x * bpp, bitmap.ScanLine(sy) + sx * bpp, static_cast<size_t>(bpp));
+      if (sy != source_y) {
+        source_row = bitmap.ScanLine(sy);
+        source_y = sy;
+      }
+      // Fixed sizes let the copies be plain moves.
+      if (bpp == 4) {
+        std::memcpy(dst + x * 4, source_row + sx * 4, 4);
+      } else {
+        std::memcpy(dst + x * 3, source_row + sx * 3, 3);
+      }
     }
   }
   bitmap = std::move(result);
