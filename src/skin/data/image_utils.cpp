@@ -198,14 +198,16 @@ void GradFill(TBitmap& bitmap, const ImageRect& rect, TColor c1, bool vertical, 
   const int across_end =
       std::min(vertical ? rect.right : rect.bottom, vertical ? bitmap.Width() : bitmap.Height());
   const int start = vertical ? rect.top : rect.left;
+  const int bpp = bitmap.BytesPerPixel();
+  // Every step and every pixel across is inside the bitmap.
   for (int step = steps.first; step <= steps.last; ++step) {
     const TColor color = colors[static_cast<size_t>(step)];
+    const uint8_t bgr[3] = {static_cast<uint8_t>(color >> 16), static_cast<uint8_t>(color >> 8),
+                            static_cast<uint8_t>(color)};
     for (int k = across_begin; k < across_end; ++k) {
-      if (vertical) {
-        bitmap.SetPixel(k, start + step, color);
-      } else {
-        bitmap.SetPixel(start + step, k, color);
-      }
+      uint8_t* const pixel = vertical ? bitmap.ScanLine(start + step) + k * bpp
+                                      : bitmap.ScanLine(k) + (start + step) * bpp;
+      std::memcpy(pixel, bgr, 3);
     }
   }
 }
