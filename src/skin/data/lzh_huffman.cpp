@@ -166,20 +166,10 @@ void LzhHuffmanTree::FillTable(int slot, int depth, uint32_t prefix) {
   FillTable(node + 1, depth + 1, (prefix << 1) | 1);
 }
 
-int LzhHuffmanTree::Decode(uint32_t window, int& length) {
-  if (!table_in_use_) {
-    maybe_in_table_.fill(false);
-    FillTable(kRoot, 0, 0);
-    table_in_use_ = true;
-  }
-  const TableEntry entry = table_[window >> (32 - kTableBits)];
-  int node = son_[entry.slot];
-  length = entry.length;
-  while (node < kNodes) {
-    node = son_[node + ((window >> (31 - length)) & 1)];
-    ++length;
-  }
-  return node - kNodes;
+void LzhHuffmanTree::BuildTable() {
+  maybe_in_table_.fill(false);
+  FillTable(kRoot, 0, 0);
+  table_in_use_ = true;
 }
 
 }  // namespace kova

@@ -50,6 +50,7 @@ class LzhHuffmanTree {
   // Refills the table entries whose codes pass through `slot`.
   void RefreshTable(int slot);
   void FillTable(int slot, int depth, uint32_t prefix);
+  void BuildTable();
 
   // Slots 0..kNodes-1 in frequency order; son_ is a leaf's symbol + kNodes or the first
   // slot of an internal node's pair of children; prnt_ maps slots and leaves upwards.
@@ -65,5 +66,20 @@ class LzhHuffmanTree {
   // some that were): a swap of two slots marked false leaves the table as it is.
   std::array<bool, kNodes> maybe_in_table_{};
 };
+
+// Inline: the decoder calls it once per symbol.
+inline int LzhHuffmanTree::Decode(uint32_t window, int& length) {
+  if (!table_in_use_) [[unlikely]] {
+    BuildTable();
+  }
+  const TableEntry entry = table_[window >> (32 - kTableBits)];
+  int node = son_[entry.slot];
+  length = entry.length;
+  while (node < kNodes) {
+    node = son_[node + ((window >> (31 - length)) & 1)];
+    ++length;
+  }
+  return node - kNodes;
+}
 
 }  // namespace kova
