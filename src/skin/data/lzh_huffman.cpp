@@ -4,10 +4,6 @@
 
 namespace kova {
 
-namespace {
-constexpr uint16_t kMaxFreq = 0x8000;  // halve the frequencies when the root reaches it
-}  // namespace
-
 LzhHuffmanTree::LzhHuffmanTree()
     : freq_(kNodes + 1, 0), prnt_(kNodes + kSymbols, 0), son_(kNodes, 0) {}
 
@@ -83,43 +79,33 @@ int LzhHuffmanTree::LastBelow(int first, unsigned value) const {
   return low;
 }
 
-void LzhHuffmanTree::Update(int symbol) {
-  if (freq_[kRoot] == kMaxFreq) {
-    Rebuild();
-  }
+int LzhHuffmanTree::MoveUp(int c, unsigned k) {
   uint16_t* const freq = freq_.data();
   uint16_t* const prnt = prnt_.data();
   uint16_t* const son = son_.data();
-  int c = prnt[symbol + kNodes];
-  do {
-    const unsigned k = ++freq[c];
-    if (k > freq[c + 1]) [[unlikely]] {
-      // c's count passed its neighbours': it swaps places with the last of them, most
-      // often the next one. The root never gets here, so c + 2 is at most the sentinel.
-      const int l = freq[c + 2] < k ? LastBelow(c + 2, k) : c + 1;
-      freq[c] = freq[l];
-      freq[l] = static_cast<uint16_t>(k);
+  // Most often the next slot is the last one below; the root never gets here, so c + 2
+  // is at most the sentinel.
+  const int l = freq[c + 2] < k ? LastBelow(c + 2, k) : c + 1;
+  freq[c] = freq[l];
+  freq[l] = static_cast<uint16_t>(k);
 
-      const int i = son[c];
-      prnt[i] = static_cast<uint16_t>(l);
-      if (i < kNodes) {
-        prnt[i + 1] = static_cast<uint16_t>(l);
-      }
-      const int j = son[l];
-      son[l] = static_cast<uint16_t>(i);
-      prnt[j] = static_cast<uint16_t>(c);
-      if (j < kNodes) {
-        prnt[j + 1] = static_cast<uint16_t>(c);
-      }
-      son[c] = static_cast<uint16_t>(j);
-      if (table_in_use_ && (maybe_in_table_[c] || maybe_in_table_[l])) {
-        RefreshTable(c);
-        RefreshTable(l);
-      }
-      c = l;
-    }
-    c = prnt[c];
-  } while (c != 0);
+  const int i = son[c];
+  prnt[i] = static_cast<uint16_t>(l);
+  if (i < kNodes) {
+    prnt[i + 1] = static_cast<uint16_t>(l);
+  }
+  const int j = son[l];
+  son[l] = static_cast<uint16_t>(i);
+  prnt[j] = static_cast<uint16_t>(c);
+  if (j < kNodes) {
+    prnt[j + 1] = static_cast<uint16_t>(c);
+  }
+  son[c] = static_cast<uint16_t>(j);
+  if (table_in_use_ && (maybe_in_table_[c] || maybe_in_table_[l])) {
+    RefreshTable(c);
+    RefreshTable(l);
+  }
+  return l;
 }
 
 uint32_t LzhHuffmanTree::Code(int symbol, int& length) const {

@@ -43,8 +43,12 @@ class LzhHuffmanTree {
  private:
   static constexpr int kNodes = kSymbols * 2 - 1;
   static constexpr int kRoot = kNodes - 1;
+  static constexpr uint16_t kMaxFreq = 0x8000;  // halve the frequencies when the root reaches it
 
   void Rebuild();
+  // Slot c, whose count k passed its neighbours', trades places with the last of them;
+  // answers the slot it moved to.
+  int MoveUp(int c, unsigned k);
   // The last slot from `first` on whose frequency is below `value`; freq_[first] is.
   int LastBelow(int first, unsigned value) const;
   // Refills the table entries whose codes pass through `slot`.
@@ -80,6 +84,23 @@ inline int LzhHuffmanTree::Decode(uint32_t window, int& length) {
     ++length;
   }
   return node - kNodes;
+}
+
+// Inline: coder and decoder call it once per symbol, and most steps only count.
+inline void LzhHuffmanTree::Update(int symbol) {
+  if (freq_[kRoot] == kMaxFreq) [[unlikely]] {
+    Rebuild();
+  }
+  uint16_t* const freq = freq_.data();
+  const uint16_t* const prnt = prnt_.data();
+  int c = prnt[symbol + kNodes];
+  do {
+    const unsigned k = ++freq[c];
+    if (k > freq[c + 1]) [[unlikely]] {
+      c = MoveUp(c, k);
+    }
+    c = prnt[c];
+  } while (c != 0);
 }
 
 }  // namespace kova
