@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kova {
 namespace {
 
@@ -71,6 +73,31 @@ TEST(TBitmapTest, CopiesAreIndependent) {
   b.SetPixel(0, 0, 0x222222);
   EXPECT_EQ(a.Pixel(0, 0), 0x111111);
   EXPECT_EQ(b.Pixel(0, 0), 0x222222);
+}
+
+TEST(TBitmapTest, FillPaintsEveryPixelAndNothingElse) {
+  // An odd width leaves padding at the end of 24-bit rows; 32-bit pixels have a fourth
+  // byte. Both are set beforehand and must survive.
+  for (const PixelFormat format : {PixelFormat::k24Bit, PixelFormat::k32Bit}) {
+    TBitmap bitmap(5, 3, format);
+    const int bpp = bitmap.BytesPerPixel();
+    for (int y = 0; y < 3; ++y) {
+      std::fill_n(bitmap.ScanLine(y), bitmap.Stride(), uint8_t{0xAB});
+    }
+    bitmap.Fill(0x123456);
+    for (int y = 0; y < 3; ++y) {
+      const uint8_t* row = bitmap.ScanLine(y);
+      for (int x = 0; x < 5; ++x) {
+        EXPECT_EQ(bitmap.Pixel(x, y), 0x123456) << bpp << " " << x << "," << y;
+        if (bpp == 4) {
+          EXPECT_EQ(row[x * 4 + 3], 0xAB);
+        }
+      }
+      for (int i = 5 * bpp; i < bitmap.Stride(); ++i) {
+        EXPECT_EQ(row[i], 0xAB) << "padding of row " << y;
+      }
+    }
+  }
 }
 
 }  // namespace

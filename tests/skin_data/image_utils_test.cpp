@@ -156,6 +156,18 @@ TEST(ImageUtilsTest, GradFillPaintsOnlyTheVisibleStepsWithFullGradientColours) {
   const auto full = GradientColors(5, 0x000000, 0x0000FF);
   EXPECT_EQ(Pixels(part), (std::vector<std::vector<TColor>>{{full[2], full[3], full[4]}}));
 
+  // A rectangle past every edge: each visible pixel has its step's colour, both ways.
+  for (const bool vertical : {true, false}) {
+    TBitmap wide(3, 2);
+    GradFill(wide, {-2, -3, 6, 5}, 0x000000, vertical, 0xFFFFFF);
+    const auto colors = GradientColors(8, 0x000000, 0xFFFFFF);
+    for (int y = 0; y < 2; ++y) {
+      for (int x = 0; x < 3; ++x) {
+        EXPECT_EQ(wide.Pixel(x, y), colors[vertical ? y + 3 : x + 2]) << vertical;
+      }
+    }
+  }
+
   const GradientSteps steps = VisibleGradientSteps({0, -4, 10, 16}, {0, 0, 10, 10}, true);
   EXPECT_EQ(steps.count, 20);
   EXPECT_EQ(steps.first, 4);

@@ -74,6 +74,14 @@ TEST(LzhTest, RoundTripsGiveTheInputBack) {
     runs.push_back(static_cast<uint8_t>(i));
   }
   cases.emplace_back("runs longer than 60", runs);
+  // Matches that overlap their own source by a few bytes, some across the ring's end.
+  std::vector<uint8_t> periods;
+  for (int period = 2; period <= 9; ++period) {
+    for (int i = 0; i < 700; ++i) {
+      periods.push_back(static_cast<uint8_t>('a' + (i % period) * period));
+    }
+  }
+  cases.emplace_back("short periods", periods);
   std::vector<uint8_t> every_byte;
   for (int i = 0; i < 9000; ++i) {
     every_byte.push_back(static_cast<uint8_t>(i * 7919 % 256));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "skin/data/frame_compose.h"
 #include "skin/data/skin_colors.h"
 
@@ -101,6 +103,56 @@ TEST(DrawRectTest, TransparentKeyIsSkipped) {
   TBitmap dest(4, 4);
   DrawRect3(dest, {-2, -2, 10, 10}, source, false, 1, 1);  // clipped, no fault
   EXPECT_EQ(dest.Pixel(0, 0), 0x00FF00);
+}
+
+TEST(StretchCopyTest, OneToOneCopiesShiftedAndClippedOnBothSides) {
+  struct Case {
+    const char* name;
+    ImageRect dest_rect;
+    ImageRect source_rect;
+  };
+  const Case cases[] = {
+      {"inside", {2, 1, 8, 5}, {3, 3, 9, 7}},
+      {"dest runs out left and top", {-3, -2, 5, 4}, {0, 0, 8, 6}},
+      {"dest runs out right and bottom", {6, 7, 14, 13}, {1, 1, 9, 7}},
+      {"source runs out left", {0, 0, 6, 4}, {-2, 0, 4, 4}},
+      {"source runs out right", {1, 1, 9, 5}, {8, 2, 16, 6}},
+      {"nothing of the source", {0, 0, 4, 4}, {20, 0, 24, 4}},
+  };
+  const TBitmap grid = Grid();  // 12 x 12
+  constexpr TColor kBackground = 0x123456;
+  for (const Case& c : cases) {
+    TBitmap dest(10, 10);
+    dest.Fill(kBackground);
+    StretchCopy(dest, c.dest_rect, grid, c.source_rect);
+    for (int y = 0; y < 10; ++y) {
+      for (int x = 0; x < 10; ++x) {
+        const int sx = x - c.dest_rect.left + c.source_rect.left;
+        const int sy = y - c.dest_rect.top + c.source_rect.top;
+        const bool inside = x >= c.dest_rect.left && x < c.dest_rect.right &&
+                            y >= c.dest_rect.top && y < c.dest_rect.bottom && sx >= 0 && sx < 12 &&
+                            sy >= 0 && sy < 12;
+        ASSERT_EQ(dest.Pixel(x, y), inside ? grid.Pixel(sx, sy) : kBackground)
+            << c.name << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(StretchCopyTest, ThirtyTwoBitPixelsKeepTheirFourthByte) {
+  TBitmap source(4, 2, PixelFormat::k32Bit);
+  TBitmap dest(4, 2, PixelFormat::k32Bit);
+  for (int y = 0; y < 2; ++y) {
+    std::fill_n(source.ScanLine(y), 16, uint8_t{0x11});
+    std::fill_n(dest.ScanLine(y), 16, uint8_t{0x77});
+  }
+  StretchCopy(dest, {0, 0, 4, 2}, source, {0, 0, 4, 2});
+  for (int x = 0; x < 4; ++x) {
+    const uint8_t* pixel = dest.ScanLine(1) + x * 4;
+    EXPECT_EQ(pixel[0], 0x11);
+    EXPECT_EQ(pixel[2], 0x11);
+    EXPECT_EQ(pixel[3], 0x77) << x;
+  }
 }
 
 }  // namespace

@@ -137,9 +137,27 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
 }
 
 void TBitmap::Fill(TColor color) {
-  for (int y = 0; y < Height(); ++y) {
-    for (int x = 0; x < Width(); ++x) {
-      SetPixel(x, y, color);
+  const int width = Width();
+  const int height = Height();
+  if (width == 0 || height == 0) {
+    return;
+  }
+  const uint8_t bgr[3] = {static_cast<uint8_t>(color >> 16), static_cast<uint8_t>(color >> 8),
+                          static_cast<uint8_t>(color)};
+  const int bpp = BytesPerPixel();
+  uint8_t* const first = ScanLine(0);
+  for (int x = 0; x < width; ++x) {
+    std::memcpy(first + x * bpp, bgr, 3);
+  }
+  for (int y = 1; y < height; ++y) {
+    uint8_t* const row = ScanLine(y);
+    if (bpp == 3) {
+      std::memcpy(row, first, static_cast<size_t>(width) * 3);
+      continue;
+    }
+    // 32-bit pixels keep their fourth byte.
+    for (int x = 0; x < width; ++x) {
+      std::memcpy(row + x * bpp, bgr, 3);
     }
   }
 }

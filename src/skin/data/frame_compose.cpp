@@ -14,11 +14,6 @@ int Height(const ImageRect& r) {
   return r.bottom - r.top;
 }
 
-// Three bytes of blue, green and red at (x, y) of either pixel format.
-const uint8_t* PixelAt(const TBitmap& bitmap, int x, int y) {
-  return bitmap.ScanLine(y) + x * bitmap.BytesPerPixel();
-}
-
 bool IsMagenta(const uint8_t* bgr) {
   return bgr[0] == 0xFF && bgr[1] == 0 && bgr[2] == 0xFF;
 }
@@ -54,18 +49,35 @@ void StretchCopy(TBitmap& dest, const ImageRect& dest_rect, const TBitmap& sourc
   const int y0 = std::max(dest_rect.top, 0);
   const int y1 = std::min(dest_rect.bottom, dest.Height());
   const int dest_bpp = dest.BytesPerPixel();
+  const int source_width = source.Width();
+  const int source_height = source.Height();
+  const int source_bpp = source.BytesPerPixel();
+  // At 1:1 between 24-bit images a row is one block; 32-bit pixels keep their fourth byte.
+  const bool block_rows =
+      sw == dw && !transparent && dest_bpp == 3 && source_bpp == 3 && &dest != &source;
   for (int y = y0; y < y1; ++y) {
     const int sy = source_rect.top + static_cast<int>(int64_t{y - dest_rect.top} * sh / dh);
-    if (sy < 0 || sy >= source.Height()) {
+    if (sy < 0 || sy >= source_height) {
       continue;
     }
     uint8_t* row = dest.ScanLine(y);
+    const uint8_t* source_row = source.ScanLine(sy);
+    if (block_rows) {
+      const int shift = source_rect.left - dest_rect.left;
+      const int from = std::max(x0, -shift);
+      const int to = std::min(x1, source_width - shift);
+      if (from < to) {
+        std::memcpy(row + from * 3, source_row + (from + shift) * 3,
+                    static_cast<size_t>(to - from) * 3);
+      }
+      continue;
+    }
     for (int x = x0; x < x1; ++x) {
       const int sx = source_rect.left + static_cast<int>(int64_t{x - dest_rect.left} * sw / dw);
-      if (sx < 0 || sx >= source.Width()) {
+      if (sx < 0 || sx >= source_width) {
         continue;
       }
-      const uint8_t* px = PixelAt(source, sx, sy);
+      const uint8_t* px = source_row + sx * source_bpp;
       if (transparent && IsMagenta(px)) {
         continue;
       }

@@ -34,11 +34,22 @@ void Remap(TBitmap& bitmap, int width, int height, Mapping source_of) {
   }
   TBitmap result(width, height, bitmap.GetPixelFormat());
   const int bpp = bitmap.BytesPerPixel();
+  const uint8_t* source_row = nullptr;
+  int source_y = -1;
   for (int y = 0; y < height; ++y) {
     uint8_t* dst = result.ScanLine(y);
     for (int x = 0; x < width; ++x) {
       const auto [sx, sy] = source_of(x, y);
-      std::memcpy(dst + x * bpp, bitmap.ScanLine(sy) + sx * bpp, static_cast<size_t>(bpp));
+      if (sy != source_y) {
+        source_row = bitmap.ScanLine(sy);
+        source_y = sy;
+      }
+      // Fixed sizes let the copies be plain moves.
+      if (bpp == 4) {
+        std::memcpy(dst + x * 4, source_row + sx * 4, 4);
+      } else {
+        std::memcpy(dst + x * 3, source_row + sx * 3, 3);
+      }
     }
   }
   bitmap = std::move(result);
@@ -187,14 +198,16 @@ void GradFill(TBitmap& bitmap, const ImageRect& rect, TColor c1, bool vertical, 
   const int across_end =
       std::min(vertical ? rect.right : rect.bottom, vertical ? bitmap.Width() : bitmap.Height());
   const int start = vertical ? rect.top : rect.left;
+  const int bpp = bitmap.BytesPerPixel();
+  // Every step and every pixel across is inside the bitmap.
   for (int step = steps.first; step <= steps.last; ++step) {
     const TColor color = colors[static_cast<size_t>(step)];
+    const uint8_t bgr[3] = {static_cast<uint8_t>(color >> 16), static_cast<uint8_t>(color >> 8),
+                            static_cast<uint8_t>(color)};
     for (int k = across_begin; k < across_end; ++k) {
-      if (vertical) {
-        bitmap.SetPixel(k, start + step, color);
-      } else {
-        bitmap.SetPixel(start + step, k, color);
-      }
+      uint8_t* const pixel = vertical ? bitmap.ScanLine(start + step) + k * bpp
+                                      : bitmap.ScanLine(k) + (start + step) * bpp;
+      std::memcpy(pixel, bgr, 3);
     }
   }
 }

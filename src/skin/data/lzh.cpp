@@ -428,37 +428,81 @@ void TLZH::LZHPack(int32_t& input_size, const TReadProc& read, const TWriteProc&
   input_size = textsize_;
 }
 
+namespace {
+
+// Hands `size` bytes to the callback at once; a short write is an error.
+void WriteBlock(const TLZH::TWriteProc& write, const uint8_t* data, int size) {
+  if (size == 0) {
+    return;
+  }
+  uint16_t put = 0;
+  write(data, static_cast<uint16_t>(size), put);
+  if (put != size) {
+    throw EStreamError("Stream write error");
+  }
+}
+
+// Copies `length` bytes in ascending order with the result of a byte-by-byte loop: a
+// source the copy runs into repeats its first `to - from` bytes.
+void CopyForward(uint8_t* to, const uint8_t* from, int length) {
+  if (from >= to || to - from >= length) {
+    std::memmove(to, from, static_cast<size_t>(length));
+    return;
+  }
+  // Each block doubles what is copied so far; it ends where the copy began, so source
+  // and destination never overlap, and it keeps the pattern's phase.
+  const int distance = static_cast<int>(to - from);
+  for (int done = 0; done < length;) {
+    const int block = std::min(length - done, done + distance);
+    std::memcpy(to + done, from, static_cast<size_t>(block));
+    done += block;
+  }
+}
+
+}  // namespace
+
 void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWriteProc& write) {
   InitLZH();
   try {
     Input input(read);
     BitReader in(input);
-    Output out(write);
     huffman_->Reset();
-    std::fill(text_buf_.begin(), text_buf_.begin() + (N - F), kFill);
+    uint8_t* const ring = text_buf_.data();
+    std::fill(ring, ring + (N - F), kFill);
+    // The ring is the output buffer too: bytes from `flushed` up to `r` are decoded but
+    // not yet handed out, and go out whenever `r` wraps.
     int r = N - F;
+    int flushed = r;
     int32_t count = 0;
-    auto emit = [&](uint8_t byte) {
-      out.Put(byte);
-      text_buf_[r] = byte;
-      r = (r + 1) & (N - 1);
-      ++count;
+    auto advance = [&](int n) {
+      r += n;
+      count += n;
+      if (r == N) {
+        WriteBlock(write, ring + flushed, N - flushed);
+        r = 0;
+        flushed = 0;
+      }
     };
     while (count < output_size) {
       const int c = DecodeChar(in);
       if (c < 256) {
-        emit(static_cast<uint8_t>(c));
-      } else {
-        const int i = (r - DecodePosition(in) - 1) & (N - 1);
-        const int j = c - 255 + THRESHOLD;
-        // A corrupt stream's last match may run past the stated size; the output
-        // holds exactly that size.
-        for (int k = 0; k < j && count < output_size; ++k) {
-          emit(text_buf_[(i + k) & (N - 1)]);
-        }
+        ring[r] = static_cast<uint8_t>(c);
+        advance(1);
+        continue;
+      }
+      int from = (r - DecodePosition(in) - 1) & (N - 1);
+      // A corrupt stream's last match may run past the stated size; the output holds
+      // exactly that size.
+      int length = std::min(c - 255 + THRESHOLD, output_size - count);
+      while (length > 0) {
+        const int run = std::min({length, N - r, N - from});
+        CopyForward(ring + r, ring + from, run);
+        from = (from + run) & (N - 1);
+        length -= run;
+        advance(run);
       }
     }
-    out.Flush();
+    WriteBlock(write, ring + flushed, r - flushed);
   } catch (...) {
     EndLZH();
     throw;

@@ -4,10 +4,6 @@
 
 namespace kova {
 
-namespace {
-constexpr uint16_t kMaxFreq = 0x8000;  // halve the frequencies when the root reaches it
-}  // namespace
-
 LzhHuffmanTree::LzhHuffmanTree()
     : freq_(kNodes + 1, 0), prnt_(kNodes + kSymbols, 0), son_(kNodes, 0) {}
 
@@ -83,41 +79,33 @@ int LzhHuffmanTree::LastBelow(int first, unsigned value) const {
   return low;
 }
 
-void LzhHuffmanTree::Update(int symbol) {
-  if (freq_[kRoot] == kMaxFreq) {
-    Rebuild();
-  }
+int LzhHuffmanTree::MoveUp(int c, unsigned k) {
   uint16_t* const freq = freq_.data();
-  const uint16_t* const prnt = prnt_.data();
-  int c = prnt[symbol + kNodes];
-  do {
-    const unsigned k = ++freq[c];
-    if (k > freq[c + 1]) [[unlikely]] {
-      // c's count passed its neighbours': it swaps places with the last of them.
-      const int l = LastBelow(c + 1, k);
-      freq_[c] = freq_[l];
-      freq_[l] = static_cast<uint16_t>(k);
+  uint16_t* const prnt = prnt_.data();
+  uint16_t* const son = son_.data();
+  // Most often the next slot is the last one below; the root never gets here, so c + 2
+  // is at most the sentinel.
+  const int l = freq[c + 2] < k ? LastBelow(c + 2, k) : c + 1;
+  freq[c] = freq[l];
+  freq[l] = static_cast<uint16_t>(k);
 
-      const int i = son_[c];
-      prnt_[i] = static_cast<uint16_t>(l);
-      if (i < kNodes) {
-        prnt_[i + 1] = static_cast<uint16_t>(l);
-      }
-      const int j = son_[l];
-      son_[l] = static_cast<uint16_t>(i);
-      prnt_[j] = static_cast<uint16_t>(c);
-      if (j < kNodes) {
-        prnt_[j + 1] = static_cast<uint16_t>(c);
-      }
-      son_[c] = static_cast<uint16_t>(j);
-      if (table_in_use_ && (maybe_in_table_[c] || maybe_in_table_[l])) {
-        RefreshTable(c);
-        RefreshTable(l);
-      }
-      c = l;
-    }
-    c = prnt[c];
-  } while (c != 0);
+  const int i = son[c];
+  prnt[i] = static_cast<uint16_t>(l);
+  if (i < kNodes) {
+    prnt[i + 1] = static_cast<uint16_t>(l);
+  }
+  const int j = son[l];
+  son[l] = static_cast<uint16_t>(i);
+  prnt[j] = static_cast<uint16_t>(c);
+  if (j < kNodes) {
+    prnt[j + 1] = static_cast<uint16_t>(c);
+  }
+  son[c] = static_cast<uint16_t>(j);
+  if (table_in_use_ && (maybe_in_table_[c] || maybe_in_table_[l])) {
+    RefreshTable(c);
+    RefreshTable(l);
+  }
+  return l;
 }
 
 uint32_t LzhHuffmanTree::Code(int symbol, int& length) const {
@@ -164,20 +152,10 @@ void LzhHuffmanTree::FillTable(int slot, int depth, uint32_t prefix) {
   FillTable(node + 1, depth + 1, (prefix << 1) | 1);
 }
 
-int LzhHuffmanTree::Decode(uint32_t window, int& length) {
-  if (!table_in_use_) {
-    maybe_in_table_.fill(false);
-    FillTable(kRoot, 0, 0);
-    table_in_use_ = true;
-  }
-  const TableEntry entry = table_[window >> (32 - kTableBits)];
-  int node = son_[entry.slot];
-  length = entry.length;
-  while (node < kNodes) {
-    node = son_[node + ((window >> (31 - length)) & 1)];
-    ++length;
-  }
-  return node - kNodes;
+void LzhHuffmanTree::BuildTable() {
+  maybe_in_table_.fill(false);
+  FillTable(kRoot, 0, 0);
+  table_in_use_ = true;
 }
 
 }  // namespace kova

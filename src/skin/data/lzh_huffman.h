@@ -19,7 +19,9 @@ namespace kova {
 class LzhHuffmanTree {
  public:
   static constexpr int kSymbols = 314;  // 256 literals and match lengths 3..60
-  static constexpr int kTableBits = 8;
+  // Swaps near the root refill the table; a deeper one costs more in refills than it
+  // saves in bit steps.
+  static constexpr int kTableBits = 6;
 
   // Allocates the tables; throws std::bad_alloc.
   LzhHuffmanTree();
@@ -41,13 +43,18 @@ class LzhHuffmanTree {
  private:
   static constexpr int kNodes = kSymbols * 2 - 1;
   static constexpr int kRoot = kNodes - 1;
+  static constexpr uint16_t kMaxFreq = 0x8000;  // halve the frequencies when the root reaches it
 
   void Rebuild();
+  // Slot c, whose count k passed its neighbours', trades places with the last of them;
+  // answers the slot it moved to.
+  int MoveUp(int c, unsigned k);
   // The last slot from `first` on whose frequency is below `value`; freq_[first] is.
   int LastBelow(int first, unsigned value) const;
   // Refills the table entries whose codes pass through `slot`.
   void RefreshTable(int slot);
   void FillTable(int slot, int depth, uint32_t prefix);
+  void BuildTable();
 
   // Slots 0..kNodes-1 in frequency order; son_ is a leaf's symbol + kNodes or the first
   // slot of an internal node's pair of children; prnt_ maps slots and leaves upwards.
@@ -63,5 +70,37 @@ class LzhHuffmanTree {
   // some that were): a swap of two slots marked false leaves the table as it is.
   std::array<bool, kNodes> maybe_in_table_{};
 };
+
+// Inline: the decoder calls it once per symbol.
+inline int LzhHuffmanTree::Decode(uint32_t window, int& length) {
+  if (!table_in_use_) [[unlikely]] {
+    BuildTable();
+  }
+  const TableEntry entry = table_[window >> (32 - kTableBits)];
+  int node = son_[entry.slot];
+  length = entry.length;
+  while (node < kNodes) {
+    node = son_[node + ((window >> (31 - length)) & 1)];
+    ++length;
+  }
+  return node - kNodes;
+}
+
+// Inline: coder and decoder call it once per symbol, and most steps only count.
+inline void LzhHuffmanTree::Update(int symbol) {
+  if (freq_[kRoot] == kMaxFreq) [[unlikely]] {
+    Rebuild();
+  }
+  uint16_t* const freq = freq_.data();
+  const uint16_t* const prnt = prnt_.data();
+  int c = prnt[symbol + kNodes];
+  do {
+    const unsigned k = ++freq[c];
+    if (k > freq[c + 1]) [[unlikely]] {
+      c = MoveUp(c, k);
+    }
+    c = prnt[c];
+  } while (c != 0);
+}
 
 }  // namespace kova

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/data/byte_view_stream.h"
+#include "forms/graphics/bmp_codec.h"
 #include "skin/data/skin_message.h"
 
 namespace kova {
@@ -239,8 +239,7 @@ bool ReadSkinBitmap(const TSkinReader& reader, std::string_view file_name, TBitm
     bitmap.Clear();
     return false;
   }
-  TByteViewStream entry(bytes);
-  return bitmap.LoadFromStream(entry);
+  return DecodeBmp(bytes, bitmap);  // straight from the archive, no copy
 }
 
 void WriteSkinStream(TStream& stream, const TMemoryStream& skin_file) {
