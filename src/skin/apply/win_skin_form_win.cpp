@@ -1,13 +1,16 @@
 #include "skin/apply/win_skin_form_win.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cwchar>
 #include <string>
 
 #include "base/win/handles_win.h"
+#include "forms/graphics/dib_bitmap.h"
 #include "forms/win/platform_boundary_win.h"
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/skin_messages.h"
+#include "skin/data/skin_system.h"
 
 namespace kova {
 
@@ -42,10 +45,15 @@ const ClassInfo& TWinSkinForm::StaticClass() {
 }
 
 TWinSkinForm::TWinSkinForm(TComponent* owner, TSkinManage* manager)
-    : TComponent(owner), manager_(manager), registries_(manager->Registries()) {}
+    : TComponent(owner),
+      manager_(manager),
+      registries_(manager->Registries()),
+      double_click_time_(GetDoubleClickTime()) {}
 
 TWinSkinForm::~TWinSkinForm() {
+  StopTimer();
   UnSubclass();
+  DeleteSysbtn();
   if (const std::shared_ptr<SkinRegistries> registries = registries_.lock()) {
     registries->forms.Forget(*this);
   }
@@ -75,6 +83,10 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
   const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
   const LONG_PTR ex_style = GetWindowLongPtrW(handle_, GWL_EXSTYLE);
   child_ = (style & WS_CHILD) != 0;
+  right_to_left_ = (ex_style & WS_EX_LEFTSCROLLBAR) != 0;
+  sizable_ = (style & WS_THICKFRAME) != 0;
+  unicode_ = IsWindowUnicode(handle_) != FALSE;
+  owner_wnd_ = GetWindow(handle_, GW_OWNER);
   border_icons_ = {};
   if (style & WS_MAXIMIZEBOX) {
     border_icons_.Include(SkinBorderIcon::kMaximize);
@@ -85,7 +97,7 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
   if (ex_style & WS_EX_CONTEXTHELP) {
     border_icons_.Include(SkinBorderIcon::kHelp);
   }
-  if (style & WS_SYSMENU) {
+  if ((style & WS_SYSMENU) || GetSystemMenu(handle_, FALSE) != nullptr) {
     border_icons_.Include(SkinBorderIcon::kSystemMenu);
   }
   ReadWindowState();
@@ -112,12 +124,27 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
   } else {
     border_style_ = (style & DS_MODALFRAME) ? SkinBorderStyle::kDialog : SkinBorderStyle::kSingle;
   }
-  if ((ex_style & WS_EX_DLGMODALFRAME) || class_name_ == u"#32770" ||
-      class_name_ == u"TMessageForm") {
+  if (ex_style & WS_EX_DLGMODALFRAME) {
     border_style_ = SkinBorderStyle::kDialog;
+  }
+  message_box_ = class_name_ == u"#32770" || class_name_ == u"TMessageForm";
+  if (message_box_) {
+    border_style_ = SkinBorderStyle::kDialog;
+  }
+  // Windows that the system gives a taskbar button keep their system menu style.
+  const uint32_t major = WinVersion & 0xFF;
+  const uint32_t minor = (WinVersion >> 8) & 0xFF;
+  const bool nt = (WinVersion & 0x80000000u) == 0;
+  if (major > 4 && minor == 0 &&
+      (((ex_style & WS_EX_APPWINDOW) && nt) ||
+       (owner_wnd_ == nullptr && form_style_ != SkinFormStyle::kMDIChild))) {
+    border_icons_.Include(SkinBorderIcon::kKeepSysMenuStyle);
   }
 
   Subclass();
+  if (skin_frame_) {
+    InitSkinData();
+  }
 
   // A child that starts maximized puts the MDI children into the maximized state.
   if (form_style_ == SkinFormStyle::kMDIChild && window_state_ == SkinWindowState::kMaximized) {
@@ -152,20 +179,115 @@ void TWinSkinForm::FinishSetup() {
   if (state_ != SkinFormState::kNew) {
     return;
   }
+  system_menu_ = GetSystemMenu(handle_, FALSE);
+  FetchIcon();
+  RECT window{};
+  GetWindowRect(handle_, &window);
+  GetClientRect(handle_, &client_rect_);
+  native_frame_ = {(window.right - window.left) - client_rect_.right,
+                   (window.bottom - window.top) - client_rect_.bottom};
   const bool mdi_child = form_style_ == SkinFormStyle::kMDIChild;
-  if (mdi_child && window_state_ == SkinWindowState::kMaximized) {
-    if (TSkinManage* manager = Manager(); manager != nullptr && manager->FMDIClientWnd) {
-      PostMessageW(manager->FMDIClientWnd, kMsgMdiMaximized, reinterpret_cast<WPARAM>(handle_), 0);
-    }
-  } else if ((mdi_child || !child_) && window_state_ != SkinWindowState::kMinimized &&
-             border_style_ != SkinBorderStyle::kNone) {
-    if (window_state_ == SkinWindowState::kNormal) {
-      Cropwindow();
-    } else {
-      Refresh();
+  if (skin_frame_) {
+    if (mdi_child && window_state_ == SkinWindowState::kMaximized) {
+      if (TSkinManage* manager = Manager(); manager != nullptr && manager->FMDIClientWnd) {
+        PostMessageW(manager->FMDIClientWnd, kMsgMdiMaximized, reinterpret_cast<WPARAM>(handle_),
+                     0);
+      }
+    } else if ((mdi_child || !child_) && window_state_ != SkinWindowState::kMinimized &&
+               border_style_ != SkinBorderStyle::kNone) {
+      state_ = SkinFormState::kResizing;
+      ResizeForm(false);
+      state_ = SkinFormState::kReady;
+      if (window_state_ == SkinWindowState::kNormal) {
+        Cropwindow();
+      } else {
+        Refresh();
+      }
     }
   }
   state_ = SkinFormState::kReady;
+  AfterSkin();
+  if (GetActiveWindow() == handle_) {
+    active_ = true;
+    StartTimer();
+  }
+}
+
+void TWinSkinForm::AfterSkin() {
+  SendMessageW(handle_, kMsgSkinned, 0, kSkinMarker);
+  if (skin_data_ != nullptr && skin_data_->OnAfterSkinForm) {
+    skin_data_->OnAfterSkinForm(skin_data_, Form(), handle_, class_name_);
+  }
+}
+
+void TWinSkinForm::InitSkinData() {
+  if (skin_data_ == nullptr || skin_data_->Empty()) {
+    return;
+  }
+  const TSkinData& data = *skin_data_;
+  if (border_style_ == SkinBorderStyle::kNone) {
+    border_left_ = caption_height_ = border_right_ = border_bottom_ = menu_height_ = 0;
+  } else {
+    auto per_frame = [](int length, int frames) { return length / std::max(frames, 1); };
+    caption_height_ = per_frame(data.Top->Map.Height(), data.Top->Frame);
+    border_left_ = per_frame(data.Left->Map.Width(), data.Left->Frame);
+    border_right_ = per_frame(data.Right->Map.Width(), data.Right->Frame);
+    border_bottom_ = per_frame(data.Bottom->Map.Height(), data.Bottom->Frame);
+  }
+  MakeCaptionFont();
+  DeleteSysbtn();
+  for (const auto& object : data.SysButtons) {
+    sys_buttons_.push_back(std::make_unique<TWinSysButton>(*this, *object));
+  }
+  FetchIcon();
+}
+
+void TWinSkinForm::DeleteSysbtn() {
+  hot_object_ = nullptr;
+  sys_buttons_.clear();
+}
+
+void TWinSkinForm::FetchIcon() {
+  if (!IsWindow(handle_)) {
+    return;
+  }
+  auto icon = reinterpret_cast<HICON>(SendMessageW(handle_, WM_GETICON, ICON_SMALL, 0));
+  if (icon == nullptr) {
+    icon = reinterpret_cast<HICON>(SendMessageW(handle_, WM_GETICON, ICON_BIG, 0));
+  }
+  if (icon == nullptr) {
+    icon = reinterpret_cast<HICON>(GetClassLongPtrW(handle_, GCLP_HICONSM));
+  }
+  if (icon == nullptr) {
+    icon = reinterpret_cast<HICON>(GetClassLongPtrW(handle_, GCLP_HICON));
+  }
+  icon_ = icon;
+  if (icon_ == nullptr || skin_data_ == nullptr) {
+    return;
+  }
+  // Icon buttons without an image of their own, and a skin without an application
+  // icon, take the window's icon.
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  TBitmap picture;
+  auto icon_picture = [&]() -> const TBitmap& {
+    if (picture.Empty()) {
+      TDibBitmap dib;
+      if (dib.SetSize(size, size)) {
+        DrawIconEx(dib.Canvas().Handle(), 0, 0, icon_, size, size, 0, nullptr, DI_NORMAL);
+        picture = dib.ToPixels();
+      }
+    }
+    return picture;
+  };
+  for (const auto& object : skin_data_->SysButtons) {
+    if (IsIconAction(object->Action) && object->Map.Empty()) {
+      object->Map = icon_picture();
+      object->Frame = 1;
+    }
+  }
+  if (skin_data_->AppIcon.Empty()) {
+    skin_data_->AppIcon = icon_picture();
+  }
 }
 
 void TWinSkinForm::Subclass() {
@@ -189,57 +311,37 @@ void TWinSkinForm::RestoreWindowProc() {
 }
 
 void TWinSkinForm::UnSubclass() {
+  if (prev_proc_ == nullptr) {
+    Uncropwindow();
+    return;
+  }
+  StopTimer();
+  sys_menu_popup_.Reset();
+  const bool framed = skin_frame_ && state_ != SkinFormState::kNew;
   RestoreWindowProc();
+  if (framed && IsWindow(handle_)) {
+    UpdateStyle(false);
+    // The system's frame comes back around the same client area.
+    const bool mdi_child = form_style_ == SkinFormStyle::kMDIChild;
+    if (state_ != SkinFormState::kRemoving && (!child_ || mdi_child) &&
+        window_state_ == SkinWindowState::kNormal && border_style_ != SkinBorderStyle::kNone) {
+      RECT r{};
+      GetWindowRect(handle_, &r);
+      const int w = (r.right - r.left) - (border_left_ + border_right_ - native_frame_.cx);
+      const int h =
+          (r.bottom - r.top) - (caption_height_ + border_bottom_ + menu_height_ - native_frame_.cy);
+      SetWindowPos(handle_, nullptr, 0, 0, w, h,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    } else {
+      Refresh();
+    }
+  }
   Uncropwindow();
 }
 
 void TWinSkinForm::UnSubclass3() {
   RestoreWindowProc();
   cropped_ = false;
-}
-
-void TWinSkinForm::Cropwindow() {
-  if (state_ == SkinFormState::kDeleted || !skin_frame_ || !IsWindow(handle_)) {
-    return;
-  }
-  const bool mdi_child = form_style_ == SkinFormStyle::kMDIChild;
-  if (mdi_child && window_state_ != SkinWindowState::kNormal) {
-    return;
-  }
-  RECT r{};
-  GetWindowRect(handle_, &r);
-  const int width = r.right - r.left;
-  const int height = r.bottom - r.top;
-  if (width <= 0 || height <= 0) {
-    return;
-  }
-  // The region is rebuilt only when the size changed, except where it may have been
-  // taken away meanwhile (MDI children) or the skin itself changed.
-  if (cropped_ && width == region_width_ && height == region_height_ && !mdi_child &&
-      state_ != SkinFormState::kChanging) {
-    return;
-  }
-  UniqueRegion region(CreateRectRgn(0, 0, width, height));
-  if (!region || !SetWindowRgn(handle_, region.Get(), TRUE)) {
-    return;
-  }
-  (void)region.Release();  // the window owns it now
-  cropped_ = true;
-  region_width_ = width;
-  region_height_ = height;
-}
-
-void TWinSkinForm::Uncropwindow() {
-  if (!cropped_) {
-    return;
-  }
-  cropped_ = false;
-  region_width_ = 0;
-  region_height_ = 0;
-  if (IsWindow(handle_)) {
-    // The system frees the region it held.
-    SetWindowRgn(handle_, nullptr, form_style_ == SkinFormStyle::kMDIChild);
-  }
 }
 
 void TWinSkinForm::Refresh() {
@@ -251,11 +353,21 @@ void TWinSkinForm::Refresh() {
 
 void TWinSkinForm::RePaint() {
   Refresh();
+  if (IsWindow(handle_)) {
+    SendMessageW(handle_, kMsgRepaintFrame, 0, 0);
+  }
 }
 
 void TWinSkinForm::SkinChange() {
   state_ = SkinFormState::kChanging;
+  if (skin_frame_) {
+    caption_font_.Reset();
+    MakeCaptionFont();
+    ResizeForm(true);
+    Cropwindow();
+  }
   RePaint();
+  AfterSkin();
   state_ = SkinFormState::kReady;
 }
 
@@ -289,87 +401,6 @@ LRESULT TWinSkinForm::Forward(UINT msg, WPARAM wparam, LPARAM lparam) {
   forward_.result = CallWindowProcW(prev_proc_, handle_, msg, wparam, lparam);
   forward_.forwarded = true;
   return forward_.result;
-}
-
-LRESULT TWinSkinForm::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
-  switch (msg) {
-    case kMsgIsSkinned:
-      return 1;
-    case kMsgFinishSetup:
-      FinishSetup();
-      return 0;
-    case WM_NCDESTROY: {
-      state_ = SkinFormState::kRemoving;
-      const WNDPROC prev = prev_proc_;
-      UnSubclass3();
-      forward_.forwarded = true;
-      const LRESULT result = CallWindowProcW(prev, handle_, msg, wparam, lparam);
-      state_ = SkinFormState::kDeleted;
-      return result;
-    }
-    default:
-      break;
-  }
-  // Only a skinned frame of a window that is not nested in another follows its size.
-  if (skin_frame_ && (!child_ || form_style_ == SkinFormStyle::kMDIChild)) {
-    return FrameMessage(msg, wparam, lparam);
-  }
-  return Forward(msg, wparam, lparam);
-}
-
-LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
-  const bool mdi_child = form_style_ == SkinFormStyle::kMDIChild;
-  switch (msg) {
-    case WM_SIZE: {
-      const LRESULT result = Forward(msg, wparam, lparam);
-      if (wparam == SIZE_RESTORED) {
-        window_state_ = SkinWindowState::kNormal;
-      } else if (wparam == SIZE_MINIMIZED) {
-        window_state_ = SkinWindowState::kMinimized;
-      } else if (wparam == SIZE_MAXIMIZED) {
-        window_state_ = SkinWindowState::kMaximized;
-      }
-      if (window_state_ == SkinWindowState::kMinimized) {
-        return result;
-      }
-      if (mdi_child) {
-        TSkinManage* manager = Manager();
-        if ((manager != nullptr && manager->FMDIMax) || window_state_ != SkinWindowState::kNormal) {
-          return result;  // SetMDIMax gives the regions back when the children restore
-        }
-      }
-      if (state_ == SkinFormState::kReady || state_ == SkinFormState::kChanging) {
-        Cropwindow();
-      }
-      return result;
-    }
-    case WM_WINDOWPOSCHANGED:
-    case WM_GETMINMAXINFO: {
-      const LRESULT result = Forward(msg, wparam, lparam);
-      ReadWindowState();
-      return result;
-    }
-    case WM_SYSCOMMAND:
-      switch (wparam & 0xFFF0) {
-        case SC_MINIMIZE:
-          window_state_ = SkinWindowState::kMinimized;
-          break;
-        case SC_MAXIMIZE:
-          window_state_ = SkinWindowState::kMaximized;
-          break;
-        case SC_RESTORE:
-          window_state_ = SkinWindowState::kNormal;
-          if (TSkinManage* manager = Manager(); mdi_child && manager && manager->FMDIMax) {
-            manager->SetMDIMax(false);
-          }
-          break;
-        default:
-          break;
-      }
-      return Forward(msg, wparam, lparam);
-    default:
-      return Forward(msg, wparam, lparam);
-  }
 }
 
 }  // namespace kova

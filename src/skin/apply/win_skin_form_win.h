@@ -1,24 +1,39 @@
 // TWinSkinForm: the skinning object of one registered window. It subclasses the
 // window, answers the skinned-window query, finishes its set-up on the posted set-up
 // message and follows the window's destruction (state 4, then 6) so the manager can
-// purge it. It knows the window's place in an MDI application (frame, child or
-// neither), follows its window state and cuts it to a window region. Painting the
-// frame builds on this life cycle.
+// purge it. It replaces the window's non-client area by the skin's borders, title strip
+// and caption buttons, cuts the window to the skin's outline and handles the
+// non-client mouse itself.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <memory>
+#include <vector>
+
+#include "base/win/handles_win.h"
 
 #include "forms/classes/component.h"
+#include "skin/apply/caption_buttons.h"
+#include "skin/apply/frame_geometry.h"
 #include "skin/apply/skin_form_types.h"
+#include "skin/apply/win_sys_button_win.h"
 #include "skin/data/skin_data.h"
 
 namespace kova {
 
 class TSkinManage;
 struct SkinRegistries;
+
+// The strip of border `index` (1 left, 2 right, 3 top, 4 bottom) of `data` as a window of
+// the given activation shows it; empty for an empty image or size.
+TBitmap ComposeSkinBorderStrip(const TSkinData& data, int index, int width, int height,
+                               bool active);
+// The pixels of `bitmap` that are not within the tolerances (d_red, d_green, d_blue)
+// above `key`, as a region shifted by (x, y).
+UniqueRegion BitmapToRegion(const TBitmap& bitmap, int x, int y, int d_red, int d_green, int d_blue,
+                            TColor key);
 
 class TWinSkinForm : public TComponent {
   KOVA_DECLARE_CLASS(TWinSkinForm)
@@ -52,9 +67,9 @@ class TWinSkinForm : public TComponent {
   // The MDI client window of an MDI frame, or null.
   HWND MDIClient() const { return mdi_client_; }
 
-  // Cuts the window to the skin's outline (for now the window's rectangle); nothing for
-  // a zero-size window, an MDI child that is not in its normal state, or an unskinned
-  // frame.
+  // Cuts the window to the skin's outline: the window's rectangle, less the key-coloured
+  // pixels of borders that are see-through. Nothing for a zero-size window, an MDI child
+  // that is not in its normal state, or an unskinned frame.
   void Cropwindow();
   // Takes the window region away again.
   void Uncropwindow();
@@ -67,11 +82,37 @@ class TWinSkinForm : public TComponent {
   // The same while the window is being destroyed: the system frees the region itself.
   void UnSubclass3();
   void RePaint();
-  void DeleteSysbtn() {}
-  void InitSkinData() {}
+  void DeleteSysbtn();
+  // Reads the frame widths and the caption buttons from the skin.
+  void InitSkinData();
   void SkinChange();
   // The window got no skin after all: its own procedure back, nothing more to do.
   void GiveUp();
+
+  // Paints borders, title strip and caption buttons into `dc`, or into the window's own
+  // device context when null.
+  void UpdateNc(HDC dc = nullptr);
+  // Gives the window the outer size that keeps its client area inside the skin's frame.
+  void ResizeForm(bool keep_client);
+
+  int BorderLeft() const { return border_left_; }
+  int CaptionHeight() const { return caption_height_; }
+  int BorderRight() const { return border_right_; }
+  int BorderBottom() const { return border_bottom_; }
+  bool Active() const { return active_; }
+  bool MessageBox() const { return message_box_; }
+  const RECT& CaptionRect() const { return caption_rect_; }
+  const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return sys_buttons_; }
+
+  // The non-client object under the mouse or pressed, or null.
+  TNCObject* HotObject() const { return hot_object_; }
+  void SetHotObject(TNCObject* object) { hot_object_ = object; }
+  // Redraws one caption button with the state image `state`.
+  void DrawSysbtn(const TWinSysButton& button, NCObjectState state);
+  // Forgets the time the mouse has hovered and hides the hint.
+  void ResetHint();
+  // A screen point in window coordinates.
+  POINT GetWinXY(POINT screen) const;
 
  private:
   static LRESULT CALLBACK WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
@@ -81,6 +122,53 @@ class TWinSkinForm : public TComponent {
   LRESULT FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   void InitSkin(TSkinData* data);
   void FinishSetup();
+  void AfterSkin();
+  void ResizeMessageBox(int& width, int client_width);
+
+  // Stage three of the dispatch: the non-client messages.
+  bool NonClientMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  LRESULT NCCalcSize(WPARAM wparam, LPARAM lparam);
+  LRESULT NCHitTest(WPARAM wparam, LPARAM lparam);
+  LRESULT NCActivate(WPARAM wparam, LPARAM lparam);
+  LRESULT WMSysCommand(WPARAM wparam, LPARAM lparam);
+  // The non-client mouse; each answers whether the message was consumed.
+  bool NCMouseMove(LPARAM lparam);
+  bool NCLButtonDown(WPARAM& wparam, LPARAM lparam);
+  bool NCLButtonUp(LPARAM lparam);
+  bool NCLButtonDblClk(LPARAM lparam);
+  bool NCRButtonDown(WPARAM wparam, LPARAM lparam);
+
+  // Painting.
+  void UpdateStyle(bool painting);
+  void Drawborder(int index, const RECT& rect, HDC dc);
+  void DrawFLine(HDC dc, const TWinSysButton* single, NCObjectState single_state);
+  void DrawLine(HDC dc, int strip_width, int text_left_limit);
+  RECT MeasureCaption(HDC dc, const std::u16string& text) const;
+  std::u16string WindowText() const;
+  void FetchIcon();
+  void MakeCaptionFont();
+
+  // Caption buttons.
+  FrameWidths Widths() const;
+  CaptionWindow CaptionState() const;
+  void UpdateSysbtnVisibility();
+  void SetSysbtnRect(int width, const RECT& text);
+  int FrameOf(const TWinSysButton& button, NCObjectState state, bool single) const;
+  TWinSysButton* FindBtn(POINT window_point) const;
+  void SysBtnAction(POINT screen);
+  void Maximize();
+  void Restore();
+  void Minimize();
+  bool CheckSysmenu() const;
+  void OnTimer();
+  void StartTimer();
+  void StopTimer();
+  void PostSysCommand(WPARAM command);
+
+  // The skinned copy of the system menu.
+  void PopSysmenu(POINT screen);
+  void CreateSysmenu2();
+
   void ReadWindowState();
   void Subclass();
   void RestoreWindowProc();
@@ -109,6 +197,36 @@ class TWinSkinForm : public TComponent {
   HWND mdi_client_ = nullptr;
   bool skin_frame_ = false;
   bool child_ = false;
+  bool active_ = false;
+  bool sizable_ = false;
+  bool unicode_ = false;
+  bool message_box_ = false;
+  bool right_to_left_ = false;
+  bool busy_ = false;
+  HWND owner_wnd_ = nullptr;
+  HMENU system_menu_ = nullptr;
+  HICON icon_ = nullptr;  // the window's or its class's, not ours to free
+  int border_left_ = 0;
+  int caption_height_ = 0;
+  int border_right_ = 0;
+  int border_bottom_ = 0;
+  int menu_height_ = 0;
+  SIZE native_frame_{};
+  RECT client_rect_{};
+  RECT caption_rect_{};
+  int right_buttons_x_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  DWORD last_sys_menu_click_ = 0;
+  DWORD double_click_time_ = 0;
+  bool sys_menu_clicked_ = false;
+  UniqueFont caption_font_;
+  UniqueMenu sys_menu_popup_;
+  std::vector<std::unique_ptr<TWinSysButton>> sys_buttons_;
+  TNCObject* hot_object_ = nullptr;
+  UINT_PTR timer_ = 0;
+  int hover_time_ = 0;
+  bool hint_shown_ = false;
   // The region given to the window belongs to the system; only its size is kept.
   bool cropped_ = false;
   int region_width_ = 0;
