@@ -100,6 +100,33 @@ std::vector<ComponentDescription> FrameComponentDescriptions() {
             {"SkinStore", u"(none)"}}}};
 }
 
+void AppendFrameComponents(ComponentDescription& form) {
+  for (ComponentDescription& component : FrameComponentDescriptions()) {
+    form.children.push_back(std::move(component));
+  }
+}
+
+ComponentDescription FadingDialogDescription(std::string_view name,
+                                             std::u16string_view client_width,
+                                             std::u16string_view client_height,
+                                             std::vector<ComponentDescription> children) {
+  ComponentDescription form{"TForm",
+                            name,
+                            {{"BorderStyle", u"bsNone"},
+                             {"BorderIcons", u"[]"},
+                             {"ClientWidth", client_width},
+                             {"ClientHeight", client_height},
+                             {"Color", u"$00484849"},
+                             {"Position", u"poScreenCenter"},
+                             {"AlphaBlend", u"True"},
+                             {"AlphaBlendValue", u"0"},
+                             {"Font.Name", u"Tahoma"},
+                             {"Font.Height", u"-11"}},
+                            std::move(children)};
+  AppendFrameComponents(form);
+  return form;
+}
+
 std::vector<std::pair<std::string_view, std::u16string_view>> PushButtonProperties(
     std::u16string_view left, std::u16string_view top, std::u16string_view caption) {
   return {{"Left", left},

@@ -40,6 +40,15 @@ ComponentDescription CaptionDescription(std::u16string_view close_left = {},
 
 // The non-visual members every dialog carries: wndBorder, Timer1 and SkinManager.
 std::vector<ComponentDescription> FrameComponentDescriptions();
+// Adds them to a form's description.
+void AppendFrameComponents(ComponentDescription& form);
+
+// A borderless dialog form of the given client size, centred on the screen and faded in,
+// holding `children` and the frame's members. Sizes are description values ("409").
+ComponentDescription FadingDialogDescription(std::string_view name,
+                                             std::u16string_view client_width,
+                                             std::u16string_view client_height,
+                                             std::vector<ComponentDescription> children);
 
 // Push button properties shared by every 24-pixel button of the dialogs.
 std::vector<std::pair<std::string_view, std::u16string_view>> PushButtonProperties(

@@ -98,9 +98,7 @@ ComponentDescription FirewallPromptDescription() {
                                {"Color", u"$00484849"},
                                {"Tag", u"99"}},
                               {std::move(form_panel)}}}};
-  for (ComponentDescription& component : FrameComponentDescriptions()) {
-    form.children.push_back(std::move(component));
-  }
+  AppendFrameComponents(form);
   return form;
 }
 

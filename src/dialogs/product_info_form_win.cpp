@@ -30,33 +30,9 @@ ComponentDescription ProductInfoFormDescription() {
          {"Font.Height", u"-11"},
          {"Font.Color", u"clWhite"}}}}};
 
-  ComponentDescription form{"TForm",
-                            "ProductInfoForm",
-                            {{"BorderStyle", u"bsNone"},
-                             {"BorderIcons", u"[]"},
-                             {"ClientWidth", u"409"},
-                             {"ClientHeight", u"180"},
-                             {"Color", u"$00484849"},
-                             {"Position", u"poScreenCenter"},
-                             {"AlphaBlend", u"True"},
-                             {"AlphaBlendValue", u"0"},
-                             {"Font.Name", u"Tahoma"},
-                             {"Font.Height", u"-11"}},
-                            {CaptionDescription(u"379"), std::move(footer), std::move(body)}};
-  for (ComponentDescription& component : FrameComponentDescriptions()) {
-    form.children.push_back(std::move(component));
-  }
-  return form;
+  return FadingDialogDescription("ProductInfoForm", u"409", u"180",
+                                 {CaptionDescription(u"379"), std::move(footer), std::move(body)});
 }
-
-class ProductInfoDialog final : public IModalDialog {
- public:
-  explicit ProductInfoDialog(CMsg& manager) : form_(nullptr, manager) {}
-  int ShowModal() override { return form_.ShowModal(); }
-
- private:
-  TProductInfoForm form_;
-};
 
 }  // namespace
 
@@ -81,7 +57,7 @@ void TProductInfoForm::KOVAButtonCloseClick() {
 }
 
 std::unique_ptr<IModalDialog> CreateProductInfoDialog(CMsg& manager) {
-  return std::make_unique<ProductInfoDialog>(manager);
+  return std::make_unique<FormDialog<TProductInfoForm>>(manager);
 }
 
 }  // namespace kova

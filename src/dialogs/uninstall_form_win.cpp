@@ -62,36 +62,12 @@ ComponentDescription UninstallFormDescription() {
                                  {"Font.Style", u"[fsBold]"},
                                  {"Font.Color", u"clWhite"}}}}}}};
 
-  ComponentDescription form{
-      "TForm",
-      "UninstallForm",
-      {{"BorderStyle", u"bsNone"},
-       {"BorderIcons", u"[]"},
-       {"ClientWidth", u"474"},
-       {"ClientHeight", u"416"},
-       {"Color", u"$00484849"},
-       {"Position", u"poScreenCenter"},
-       {"AlphaBlend", u"True"},
-       {"AlphaBlendValue", u"0"},
-       {"Font.Name", u"Tahoma"},
-       {"Font.Height", u"-11"}},
+  return FadingDialogDescription(
+      "UninstallForm", u"474", u"416",
       {CaptionDescription(u"444", u"418"),
        std::move(footer),
-       {"TNotebook", "NoteBook1", {{"Align", u"alClient"}, {"Color", u"$00484849"}}, {page}}}};
-  for (ComponentDescription& component : FrameComponentDescriptions()) {
-    form.children.push_back(std::move(component));
-  }
-  return form;
+       {"TNotebook", "NoteBook1", {{"Align", u"alClient"}, {"Color", u"$00484849"}}, {page}}});
 }
-
-class UninstallDialog final : public IModalDialog {
- public:
-  explicit UninstallDialog(CMsg& manager) : form_(nullptr, manager) {}
-  int ShowModal() override { return form_.ShowModal(); }
-
- private:
-  TUninstallForm form_;
-};
 
 }  // namespace
 
@@ -148,7 +124,7 @@ void TUninstallForm::KOVAButtonCancelClick() {
 }
 
 std::unique_ptr<IModalDialog> CreateUninstallDialog(CMsg& manager) {
-  return std::make_unique<UninstallDialog>(manager);
+  return std::make_unique<FormDialog<TUninstallForm>>(manager);
 }
 
 }  // namespace kova

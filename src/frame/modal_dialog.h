@@ -15,6 +15,17 @@ class IModalDialog {
   virtual int ShowModal() = 0;
 };
 
+// A dialog form of the library run as a modal dialog; the form is made with the manager.
+template <class Form>
+class FormDialog final : public IModalDialog {
+ public:
+  explicit FormDialog(CMsg& manager) : form_(nullptr, manager) {}
+  int ShowModal() override { return form_.ShowModal(); }
+
+ private:
+  Form form_;
+};
+
 using DialogFactory = std::unique_ptr<IModalDialog> (*)(CMsg& manager);
 
 // The dialog class of a form identifier; null for identifiers this library has no

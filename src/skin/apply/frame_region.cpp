@@ -10,7 +10,7 @@ bool SeeThrough(const TDataSkinObject* border) {
 
 }  // namespace
 
-const TDataSkinObject* BorderObject(const TSkinData& data, BorderSide side) {
+const TDataSkinBorder* BorderObject(const TSkinData& data, BorderSide side) {
   switch (side) {
     case BorderSide::kLeft:
       return data.Left.get();

@@ -18,7 +18,7 @@ struct FrameRegionPart {
 };
 
 // The skin's border object of a side (null when the skin has none).
-const TDataSkinObject* BorderObject(const TSkinData& data, BorderSide side);
+const TDataSkinBorder* BorderObject(const TSkinData& data, BorderSide side);
 
 // The parts of the region of a width x height window, in uniting order. Nothing for a
 // zero-size window; the whole window when no border is see-through; only the inner

@@ -143,6 +143,8 @@ class TSkinManage : public SkinManagerLink {
  private:
   bool OwnsRegistries() const { return FModuleInstance == nullptr; }
   SkinFormRegistry& FormRegistry() const { return registries_->forms; }
+  // Frees the entries whose windows are gone, of this module or of every module.
+  void FreeDeletedEntries(bool this_module_only);
   // Un-subclasses and frees every entry of that module.
   void FreeEntriesOf(HINSTANCE module_instance);
   void VisitMDIChildren(bool max);

@@ -24,6 +24,14 @@ void TSkinManage::DeleteForm2(HWND wnd) {
 }
 
 void TSkinManage::DeleteDeleted() {
+  FreeDeletedEntries(/*this_module_only=*/true);
+}
+
+void TSkinManage::DeleteForm3() {
+  FreeDeletedEntries(/*this_module_only=*/false);
+}
+
+void TSkinManage::FreeDeletedEntries(bool this_module_only) {
   if (IsShuttingDown()) {
     return;
   }
@@ -32,20 +40,8 @@ void TSkinManage::DeleteDeleted() {
   for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
     TWinSkinForm* entry = *it;
     if (FormRegistry().Contains(entry) && entry->State() == SkinFormState::kDeleted &&
-        entry->ModuleInstance() == FModuleInstance) {
+        (!this_module_only || entry->ModuleInstance() == FModuleInstance)) {
       FormRegistry().Free(*entry);
-    }
-  }
-}
-
-void TSkinManage::DeleteForm3() {
-  if (IsShuttingDown()) {
-    return;
-  }
-  const std::vector<TWinSkinForm*> entries = FormRegistry().Entries();
-  for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-    if (FormRegistry().Contains(*it) && (*it)->State() == SkinFormState::kDeleted) {
-      FormRegistry().Free(**it);
     }
   }
 }

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <string>
 
+#include "base/win/handles_win.h"
 #include "forms/graphics/dib_bitmap.h"
 #include "forms/graphics/pixel_draw_win.h"
+#include "skin/apply/frame_region.h"
 #include "skin/apply/title_strip.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin/data/frame_compose.h"
@@ -17,42 +19,9 @@ namespace kova {
 
 namespace {
 
-const TDataSkinBorder* BorderObject(const TSkinData& data, BorderSide side) {
-  switch (side) {
-    case BorderSide::kLeft:
-      return data.Left.get();
-    case BorderSide::kRight:
-      return data.Right.get();
-    case BorderSide::kTop:
-      return data.Top.get();
-    default:
-      return data.Bottom.get();
-  }
-}
-
 TBitmap StripOf(const TSkinData& data, BorderSide side, int width, int height, bool active) {
   const TDataSkinBorder* border = BorderObject(data, side);
   return border != nullptr ? ComposeBorderStrip(*border, side, width, height, active) : TBitmap();
-}
-
-class SelectedFont {
- public:
-  SelectedFont(HDC dc, HFONT font) : dc_(dc), previous_(font ? SelectObject(dc, font) : nullptr) {}
-  ~SelectedFont() {
-    if (previous_ != nullptr) {
-      SelectObject(dc_, previous_);
-    }
-  }
-  SelectedFont(const SelectedFont&) = delete;
-  SelectedFont& operator=(const SelectedFont&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
 }  // namespace
@@ -99,8 +68,8 @@ RECT TWinSkinForm::MeasureCaption(HDC dc, const std::u16string& text) const {
   if (text.empty()) {
     return r;
   }
-  const SelectedFont font(dc, caption_font_.Get());
-  DrawTextW(dc, Wide(text), static_cast<int>(text.size()), &r,
+  const ScopedSelectObject font(dc, caption_font_.Get());
+  DrawTextW(dc, AsWin(text), static_cast<int>(text.size()), &r,
             DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP | DT_SINGLELINE);
   return r;
 }
@@ -232,7 +201,7 @@ void TWinSkinForm::DrawFLine(HDC dc, const TWinSysButton* single, NCObjectState 
     return;
   }
   if (!text.empty()) {
-    const SelectedFont font(buffer_dc, caption_font_.Get());
+    const ScopedSelectObject font(buffer_dc, caption_font_.Get());
     TColor color = active_ ? title.ActiveText : title.InActiveText;
     if (color == kNoColor) {
       color = ResolveColor(skin_data_->Color(active_ ? TShemeColor::csTitleTextActive
@@ -241,7 +210,7 @@ void TWinSkinForm::DrawFLine(HDC dc, const TWinSysButton* single, NCObjectState 
     SetTextColor(buffer_dc, static_cast<COLORREF>(color));
     SetBkMode(buffer_dc, TRANSPARENT);
     RECT text_rect{layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
-    DrawTextW(buffer_dc, Wide(text), static_cast<int>(text.size()), &text_rect,
+    DrawTextW(buffer_dc, AsWin(text), static_cast<int>(text.size()), &text_rect,
               DT_NOPREFIX | DT_SINGLELINE | DT_END_ELLIPSIS | (right_to_left_ ? DT_RTLREADING : 0));
   }
   for (const auto& button : sys_buttons_) {
