@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/controls/forms.h"
+#include "product_skin.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin_apply_fixture.h"
 
@@ -563,6 +565,55 @@ TEST_F(FormFrameTest, RealClicksOnMaximizeAndCloseRunTheirCommands) {
   Pump(50);
   click_at(Center(Button(wnd, 0)->Rect()));
   EXPECT_FALSE(IsWindow(wnd));
+}
+
+// A sizable framework form with a caption, skinned with the product's skin, is cut to
+// the rounded corners of its side borders, at the top and at the bottom.
+TEST_F(FormFrameTest, ProductSkinRoundsTheCornersOfASizableForm) {
+  const testing::SkinSource source = testing::ProductSkin();
+  ASSERT_FALSE(source.ini.empty()) << "KOVASkin.ini not found";
+  auto owned = std::make_unique<TSkinData>(nullptr);
+  TSkinData* data = owned.get();
+  datas_.push_back(std::move(owned));
+  data->SetSkinFormtype(TSkinFormType::sfMainform);
+  testing::Load(*data, source);
+  data->Loaded();
+
+  TForm* form = MakeForm();
+  form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+  form->SetBorderIcons(
+      {TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize});
+  form->SetBounds(40, 40, 360, 240);
+  form->SetVisible(true);
+  HWND wnd = form->Handle();
+  ASSERT_TRUE(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CAPTION);
+  SetForegroundWindow(wnd);
+  SetActiveWindow(wnd);
+  Pump(30);
+  Manager().AddForm(wnd);
+  Pump(80);
+  ASSERT_NE(Manager().FindSkinForm(wnd), nullptr);
+
+  const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(wnd, region.Get()), ERROR);
+  RECT window{};
+  GetWindowRect(wnd, &window);
+  const int w = window.right - window.left;
+  const int h = window.bottom - window.top;
+  const struct {
+    POINT point;  // window coordinates
+    bool inside;
+  } cases[] = {
+      {{0, 0}, false},     {{2, 0}, false},        {{0, 1}, false},         {{w - 1, 0}, false},
+      {{w - 3, 0}, false}, {{w - 1, 1}, false},    {{3, 0}, true},          {{1, 1}, true},
+      {{w / 2, 0}, true},  {{0, h / 2}, true},     {{w / 2, h / 2}, true},  {{0, h - 1}, false},
+      {{2, h - 1}, false}, {{0, h - 2}, false},    {{w - 1, h - 1}, false}, {{3, h - 1}, true},
+      {{1, h - 2}, true},  {{w / 2, h - 1}, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PtInRegion(region.Get(), c.point.x, c.point.y) != FALSE, c.inside)
+        << "at " << c.point.x << "," << c.point.y << " of " << w << "x" << h;
+  }
 }
 
 }  // namespace

@@ -95,18 +95,14 @@ TBitmap CaptionButton(bool (*glyph)(int, int), TColor hot_face) {
   });
 }
 
-// The title strip: active and inactive states stacked, rounded top corners cut out
-// with the transparent key, a dark outline and a light line under it.
+// The title strip: active and inactive states stacked, a dark outline and a light line
+// under it. It runs between the side borders, which carry the rounded corners.
 TBitmap TopBorder() {
   constexpr int w = 60, h = 30;
   return Strip(
       w, h, 2,
-      [](int f, int x, int y) {
-        const int corner = std::min(x, w - 1 - x);
-        if ((y == 0 && corner < 3) || (y == 1 && corner < 1)) {
-          return kKey;
-        }
-        if (y == 0 || corner == 0) {
+      [](int f, int, int y) {
+        if (y == 0) {
           return kOutline;
         }
         if (y == 1) {
@@ -117,12 +113,22 @@ TBitmap TopBorder() {
       true);
 }
 
+// A side border, active and inactive side by side. Its outer corners are cut with the
+// transparent key, so the window's region is rounded; the skin keeps its first and last
+// four rows unstretched.
 TBitmap SideBorder(bool left) {
   constexpr int w = 4, h = 40;
-  return Strip(w, h, 2, [left](int f, int x, int) {
+  return Strip(w, h, 2, [left](int f, int x, int y) {
     const int from_outside = left ? x : w - 1 - x;
-    if (from_outside == 0) {
+    const int from_end = std::min(y, h - 1 - y);
+    if ((from_end == 0 && from_outside < 3) || (from_end == 1 && from_outside < 1)) {
+      return kKey;
+    }
+    if (from_outside == 0 || from_end == 0 || (from_end == 1 && from_outside == 1)) {
       return kOutline;
+    }
+    if (y == 1) {
+      return f == 0 ? kEdgeLight : Grey(80);
     }
     return f == 0 ? kBody : kInactive;
   });
@@ -132,8 +138,8 @@ TBitmap BottomBorder() {
   constexpr int w = 60, h = 4;
   return Strip(
       w, h, 2,
-      [](int f, int x, int y) {
-        if (y == h - 1 || x == 0 || x == w - 1) {
+      [](int f, int, int y) {
+        if (y == h - 1) {
           return kOutline;
         }
         return f == 0 ? kBody : kInactive;
