@@ -61,6 +61,16 @@ start() {
     wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
     touch "$state/server.started"
   fi
+  # A test program that crashes ends with its backtrace on the console instead of
+  # waiting for someone to close the crash dialog (the run would hang until its limit).
+  if [ ! -f "$WINEPREFIX/.kova-auto-debug" ]; then
+    local view
+    for view in /reg:64 /reg:32; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto \
+        /t REG_SZ /d 1 /f "$view" </dev/null >/dev/null 2>&1 9>&- || true
+    done
+    touch "$WINEPREFIX/.kova-auto-debug"
+  fi
 }
 
 stop() {

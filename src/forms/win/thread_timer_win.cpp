@@ -11,9 +11,11 @@ namespace {
 
 using Ticks = std::map<UINT_PTR, std::function<void()>>;
 
-// Thread timers belong to the thread that made them, and so do their ticks.
+// Thread timers belong to the thread that made them, and so do their ticks. Never
+// destroyed: objects freed during the module's static destruction (its skin manager,
+// with the timers of its windows) still stop their timers then.
 Ticks& ThreadTicks() {
-  static PerThread<Ticks> ticks;
+  static PerThread<Ticks>& ticks = *new PerThread<Ticks>;
   return ticks.Get();
 }
 
