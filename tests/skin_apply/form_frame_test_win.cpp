@@ -468,7 +468,7 @@ TEST_F(FormFrameTest, IconButtonOpensTheSystemMenuAndASecondClickSoonAfterCloses
   static bool menu_seen;
   menu_seen = false;
   // While the menu runs its own loop, a timer of this thread looks for it and ends it.
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
     HWND menu = FindWindowW(L"#32768", nullptr);
     if (menu != nullptr && IsWindowVisible(menu)) {
       menu_seen = true;
