@@ -216,14 +216,17 @@ function(kova_add_fuzzer name)
   set_tests_properties(${name} PROPERTIES LABELS fuzz)
 endfunction()
 
-# kova_add_benchmark(name SOURCES ... [DEPS ...]): a Google Benchmark program, with a
-# smoke test that runs it once.
+# kova_add_benchmark(name SOURCES ... [DEPS ...] [WINDOWS] [LOCKS ...]): a Google
+# Benchmark program, with a smoke test that runs it once. Portable benchmarks build
+# natively; WINDOWS ones build in the Windows presets and run under Wine.
 function(kova_add_benchmark name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
-  if(NOT KOVA_BENCH OR WIN32)
+  cmake_parse_arguments(ARG "WINDOWS" "" "SOURCES;DEPS;LOCKS" ${ARGN})
+  if(NOT KOVA_BENCH OR (WIN32 AND NOT ARG_WINDOWS) OR (ARG_WINDOWS AND NOT WIN32))
     return()
   endif()
-  find_package(benchmark REQUIRED)
+  if(NOT WIN32)
+    find_package(benchmark REQUIRED)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   kova_compile_options(${name})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} kova_bench_allocation benchmark::benchmark
@@ -231,6 +234,16 @@ function(kova_add_benchmark name)
   # CI only checks that the program runs: one short pass, no timing asserted.
   add_test(NAME ${name}_smoke COMMAND ${name} --benchmark_min_time=0)
   set_tests_properties(${name}_smoke PROPERTIES LABELS bench)
+  if(WIN32)
+    kova_static_runtime(${name})
+    set_tests_properties(${name}_smoke PROPERTIES
+      SKIP_RETURN_CODE 77
+      WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+      ENVIRONMENT "KOVA_SOURCE_DIR=${KOVA_SOURCE_ROOT};KOVA_BINARY_DIR=${PROJECT_BINARY_DIR}")
+  endif()
+  if(ARG_LOCKS)
+    set_tests_properties(${name}_smoke PROPERTIES RESOURCE_LOCK "${ARG_LOCKS}")
+  endif()
 endfunction()
 
 # kova_static_runtime(target): one self-contained PE file per module.

@@ -8,6 +8,20 @@ foreach(t gtest gtest_main gmock gmock_main)
   endif()
 endforeach()
 
+# Google Benchmark for the benchmarks that run under Wine, from the source that
+# scripts/build-mingw-deps.sh unpacks.
+if(KOVA_BENCH)
+  set(KOVA_BENCHMARK_SOURCE ${PROJECT_SOURCE_DIR}/.cache/src/benchmark-source)
+  if(NOT EXISTS ${KOVA_BENCHMARK_SOURCE}/CMakeLists.txt)
+    message(FATAL_ERROR "no Google Benchmark source in ${KOVA_BENCHMARK_SOURCE}: run scripts/setup.sh")
+  endif()
+  foreach(option BENCHMARK_ENABLE_TESTING BENCHMARK_ENABLE_GTEST_TESTS BENCHMARK_ENABLE_INSTALL
+                 BENCHMARK_INSTALL_DOCS BENCHMARK_ENABLE_WERROR BENCHMARK_ENABLE_LIBPFM)
+    set(${option} OFF CACHE BOOL "" FORCE)
+  endforeach()
+  add_subdirectory(${KOVA_BENCHMARK_SOURCE} ${CMAKE_BINARY_DIR}/_benchmark EXCLUDE_FROM_ALL SYSTEM)
+endif()
+
 # Static libpng, giflib and zlib built for the toolchain's target by
 # scripts/build-mingw-deps.sh; the toolchain file names their folder.
 if(NOT KOVA_MINGW_DEPS)

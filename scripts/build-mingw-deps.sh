@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds zlib-linked libpng and giflib for one mingw-w64 target from Debian's source
 # packages (static libraries and headers): x86_64 into .cache/mingw-deps, i686 into
-# .cache/mingw-deps-i686. The source is fetched once for both; nothing of it enters
-# the repository.
+# .cache/mingw-deps-i686. Also unpacks Google Benchmark's source into
+# .cache/src/benchmark-source, which the Windows builds compile as a subproject (as they
+# do with GoogleTest's). The sources are fetched once for both targets; nothing of them
+# enters the repository.
 #   build-mingw-deps.sh [x86_64-w64-mingw32|i686-w64-mingw32]   (default: x86_64)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +19,8 @@ case "$host" in
   i686-*) prefix="$cache/mingw-deps-i686" ;;
 esac
 stamp="$prefix/.complete-v1"
-[ -f "$stamp" ] && exit 0
+benchmark_source="$cache/src/benchmark-source"
+[ -f "$stamp" ] && [ -f "$benchmark_source/CMakeLists.txt" ] && exit 0
 
 cc="$host-gcc-posix"
 ar="$host-ar"
@@ -55,6 +58,13 @@ fetch() { # package -> extracted upstream directory
   tar -xf "$tarball" -C "$dir" --strip-components=1
   echo "$dir"
 }
+
+if [ ! -f "$benchmark_source/CMakeLists.txt" ]; then
+  unpacked=$(fetch benchmark benchmark)
+  rm -rf "$benchmark_source"
+  mv "$unpacked" "$benchmark_source"
+fi
+[ -f "$stamp" ] && exit 0
 
 # libpng: its own makefile-free build; compile the library sources directly.
 png=$(fetch libpng1.6 libpng)
