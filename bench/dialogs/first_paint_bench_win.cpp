@@ -8,11 +8,11 @@
 #include <windows.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 
-#include "config/sibling_interfaces.h"
-#include "config/unique_module_win.h"
 #include "dialog_user_win.h"
+#include "../../tests/frame/host_library_win.h"
 #include "../../tests/frame/test_installation_win.h"
 
 namespace kova {
@@ -29,24 +29,6 @@ void DefaultBuildDirectory() {
     SetEnvironmentVariableA("KOVA_BINARY_DIR", KOVA_BINARY_DIR_DEFAULT);
   }
 }
-
-class HostLibrary {
- public:
-  explicit HostLibrary(const fs::path& directory)
-      : module_(LoadLibraryExW((directory / "KOVAMsg.dll").c_str(), nullptr,
-                               LOAD_WITH_ALTERED_SEARCH_PATH)) {}
-  bool Loaded() const { return static_cast<bool>(module_); }
-  int Initialize() { return Entry<KovaInitializeFn>("_KOVA_Initialize")(nullptr); }
-  int ShowForm(int id) { return Entry<KovaShowFormFn>("_KOVA_ShowForm")(id); }
-  int Uninitialize() { return Entry<KovaUninitializeFn>("_KOVA_Uninitialize")(); }
-
- private:
-  template <class Fn>
-  Fn Entry(const char* name) const {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_.Get(), name)));
-  }
-  UniqueModule module_;
-};
 
 // Watches the thread's message queue. Painting messages are not sent but taken from
 // the queue, so after each WM_PAINT of a wizard window the watch posts itself a check,
@@ -125,6 +107,22 @@ class FirstPaintWatch {
   bool painted_ = false;
 };
 
+using testing::HostLibrary;
+
+// Shows the wizard once from the library and answers how long it took to be painted,
+// or nothing when it closed unpainted.
+std::optional<double> SecondsToFirstPaint(HostLibrary& library) {
+  FirstPaintWatch watch;
+  library.ShowForm(3);
+  if (!watch.Painted()) {
+    return std::nullopt;
+  }
+  return watch.Seconds();
+}
+
+constexpr char kNotLoaded[] = "the library of the installation did not load and initialise";
+constexpr char kNotPainted[] = "the wizard closed without being painted";
+
 // One host process's road: load and initialise the library (not timed), then the
 // wizard until it is painted; the library is let go again before the next round.
 void BM_WizardFirstPaint(benchmark::State& state) {
@@ -135,17 +133,16 @@ void BM_WizardFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
     HostLibrary library(installation.Directory());
     if (!library.Loaded() || library.Initialize() != 1) {
-      state.SkipWithError("the library of the installation did not load and initialise");
+      state.SkipWithError(kNotLoaded);
       break;
     }
-    FirstPaintWatch watch;
-    library.ShowForm(3);
-    if (!watch.Painted()) {
-      state.SkipWithError("the wizard closed without being painted");
-      break;
-    }
-    state.SetIterationTime(watch.Seconds());
+    const std::optional<double> seconds = SecondsToFirstPaint(library);
     library.Uninitialize();
+    if (!seconds) {
+      state.SkipWithError(kNotPainted);
+      break;
+    }
+    state.SetIterationTime(*seconds);
   }
 }
 BENCHMARK(BM_WizardFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -158,21 +155,21 @@ void BM_WizardFirstPaintAgain(benchmark::State& state) {
   installation.Register(key);
   HostLibrary library(installation.Directory());
   if (!library.Loaded() || library.Initialize() != 1) {
-    state.SkipWithError("the library of the installation did not load and initialise");
+    state.SkipWithError(kNotLoaded);
     return;
   }
-  {
-    FirstPaintWatch warm_up;
-    library.ShowForm(3);
+  if (!SecondsToFirstPaint(library)) {
+    state.SkipWithError(kNotPainted);
+    library.Uninitialize();
+    return;
   }
   for (auto _ : state) {
-    FirstPaintWatch watch;
-    library.ShowForm(3);
-    if (!watch.Painted()) {
-      state.SkipWithError("the wizard closed without being painted");
+    const std::optional<double> seconds = SecondsToFirstPaint(library);
+    if (!seconds) {
+      state.SkipWithError(kNotPainted);
       break;
     }
-    state.SetIterationTime(watch.Seconds());
+    state.SetIterationTime(*seconds);
   }
   library.Uninitialize();
 }

@@ -22,6 +22,7 @@
 #include "config/unique_module_win.h"
 #include "dialog_user_win.h"
 #include "skin/apply/skin_messages.h"
+#include "../frame/host_library_win.h"
 #include "../frame/test_installation_win.h"
 
 namespace kova::testing {
@@ -37,25 +38,6 @@ std::wstring EnvironmentValue(const wchar_t* name) {
   const DWORD length = GetEnvironmentVariableW(name, buffer, 2048);
   return std::wstring(buffer, length < 2048 ? length : 0);
 }
-
-// KOVAMsg.dll of an installation with its three entries.
-class HostLibrary {
- public:
-  explicit HostLibrary(const fs::path& directory)
-      : module_(LoadLibraryExW((directory / "KOVAMsg.dll").c_str(), nullptr,
-                               LOAD_WITH_ALTERED_SEARCH_PATH)) {}
-  bool Loaded() const { return static_cast<bool>(module_); }
-  int Initialize() { return Entry<KovaInitializeFn>("_KOVA_Initialize")(nullptr); }
-  int ShowForm(int id) { return Entry<KovaShowFormFn>("_KOVA_ShowForm")(id); }
-  int Uninitialize() { return Entry<KovaUninitializeFn>("_KOVA_Uninitialize")(); }
-
- private:
-  template <class Fn>
-  Fn Entry(const char* name) const {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_.Get(), name)));
-  }
-  UniqueModule module_;
-};
 
 HWND FindWizard(const wchar_t* title = kEnglishTitle) {
   return FindWindowW(nullptr, title);

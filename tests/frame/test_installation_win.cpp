@@ -213,13 +213,24 @@ HostRun RunHost(const TestInstallation& installation, const std::string& options
     const UniqueKernelHandle thread_handle(process.hThread);
     // Our copy of the write end goes, so reading ends when the host's copy does.
     write_end.Reset();
+    // Read while the host runs and drain what is left once it has ended. Reading until
+    // the pipe closes is not enough: a process the host's start brings up (the desktop
+    // window's process, when none runs yet) can inherit the write end and outlive it.
     std::string output;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(read_end.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
-      output.append(buffer, got);
+    const auto read_available = [&] {
+      char buffer[4096];
+      DWORD available = 0;
+      DWORD got = 0;
+      while (PeekNamedPipe(read_end.Get(), nullptr, 0, nullptr, &available, nullptr) &&
+             available > 0 && ReadFile(read_end.Get(), buffer, sizeof(buffer), &got, nullptr) &&
+             got > 0) {
+        output.append(buffer, got);
+      }
+    };
+    while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
+      read_available();
     }
-    WaitForSingleObject(process.hProcess, INFINITE);
+    read_available();
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     run.exit_code = static_cast<int>(code);
