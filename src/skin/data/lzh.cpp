@@ -87,6 +87,11 @@ class TLZH::Input {
     return true;
   }
 
+  // The bytes of the current block not yet handed out.
+  size_t Available() const { return len_ - pos_; }
+  const uint8_t* Cursor() const { return buffer_.data() + pos_; }
+  void Advance(size_t n) { pos_ += n; }
+
  private:
   const TReadProc& read_;
   std::vector<uint8_t> buffer_;
@@ -102,11 +107,8 @@ class TLZH::BitReader {
   explicit BitReader(Input& in) : in_(in) {}
 
   uint32_t Peek() {
-    while (count_ <= 56) {
-      uint8_t byte = 0;
-      in_.Next(byte);
-      bits_ |= uint64_t{byte} << (56 - count_);
-      count_ += 8;
+    if (count_ < 32) {
+      Refill();
     }
     return static_cast<uint32_t>(bits_ >> 32);
   }
@@ -117,6 +119,27 @@ class TLZH::BitReader {
   }
 
  private:
+  // Tops the window up to at least 56 bits.
+  void Refill() {
+    if (in_.Available() >= 8) {
+      // Eight bytes at once; the bits below the counted ones are the next input
+      // already, so a later refill puts the same bits there again.
+      uint64_t word = 0;
+      std::memcpy(&word, in_.Cursor(), 8);
+      bits_ |= __builtin_bswap64(word) >> count_;
+      const int bytes = (63 - count_) / 8;
+      in_.Advance(static_cast<size_t>(bytes));
+      count_ += bytes * 8;
+      return;
+    }
+    while (count_ <= 56) {
+      uint8_t byte = 0;
+      in_.Next(byte);
+      bits_ |= uint64_t{byte} << (56 - count_);
+      count_ += 8;
+    }
+  }
+
   Input& in_;
   uint64_t bits_ = 0;
   int count_ = 0;
