@@ -121,7 +121,7 @@ class TLZH::BitReader {
  private:
   // Tops the window up to at least 56 bits.
   void Refill() {
-    if (in_.Available() >= 8) {
+    if (in_.Available() >= 8) [[likely]] {
       // Eight bytes at once; the bits below the counted ones are the next input
       // already, so a later refill puts the same bits there again.
       uint64_t word = 0;
@@ -132,12 +132,25 @@ class TLZH::BitReader {
       count_ += bytes * 8;
       return;
     }
-    while (count_ <= 56) {
+    const Window window = RefillByBytes(in_, {bits_, count_});
+    bits_ = window.bits;
+    count_ = window.count;
+  }
+
+  struct Window {
+    uint64_t bits;
+    int count;
+  };
+  // At the end of a block of input, or of the input. Takes and answers values, so the
+  // reader's own state can stay in registers.
+  [[gnu::noinline]] static Window RefillByBytes(Input& in, Window window) {
+    while (window.count <= 56) {
       uint8_t byte = 0;
-      in_.Next(byte);
-      bits_ |= uint64_t{byte} << (56 - count_);
-      count_ += 8;
+      in.Next(byte);
+      window.bits |= uint64_t{byte} << (56 - window.count);
+      window.count += 8;
     }
+    return window;
   }
 
   Input& in_;
@@ -366,15 +379,16 @@ void TLZH::EncodePosition(Output& out, int c) {
   Putcode(out, 6, static_cast<uint32_t>(c & 0x3F));
 }
 
-int TLZH::DecodeChar(BitReader& in) {
+// Inline: the unpacking loop keeps the bit window in registers.
+inline int TLZH::DecodeChar(LzhHuffmanTree& tree, BitReader& in) {
   int length = 0;
-  const int c = huffman_->Decode(in.Peek(), length);
+  const int c = tree.Decode(in.Peek(), length);
   in.Skip(length);
-  huffman_->Update(c);
+  tree.Update(c);
   return c;
 }
 
-int TLZH::DecodePosition(BitReader& in) {
+inline int TLZH::DecodePosition(BitReader& in) {
   // The first byte names the upper six bits and the length of their code; the six
   // bits after that code are the lower ones.
   const uint32_t window = in.Peek();
@@ -489,7 +503,8 @@ void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWritePro
   try {
     Input input(read);
     BitReader in(input);
-    huffman_->Reset();
+    LzhHuffmanTree& tree = *huffman_;
+    tree.Reset();
     uint8_t* const ring = text_buf_.data();
     std::fill(ring, ring + (N - F), kFill);
     // The ring is the output buffer too: bytes from `flushed` up to `r` are decoded but
@@ -507,7 +522,7 @@ void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWritePro
       }
     };
     while (count < output_size) {
-      const int c = DecodeChar(in);
+      const int c = DecodeChar(tree, in);
       if (c < 256) {
         ring[r] = static_cast<uint8_t>(c);
         advance(1);
