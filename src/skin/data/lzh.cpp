@@ -252,33 +252,46 @@ int CommonPrefix(const uint8_t* a, const uint8_t* b) {
 }  // namespace
 
 void TLZH::InsertNode(int r) {
-  int cmp = 1;
-  const uint8_t* key = &text_buf_[r];
-  int p = N + 1 + key[0];
-  rson_[r] = lson_[r] = NIL;
+  const uint8_t* const text = text_buf_.data();
+  uint16_t* const lson = lson_.data();
+  uint16_t* const rson = rson_.data();
+  const uint8_t* const key = text + r;
+  // Most nodes share at most the tree's first byte and one more with the key: the
+  // next two bytes of one load decide those, the rest is compared only past them.
+  uint64_t head = 0;
+  std::memcpy(&head, key + 1, 8);
+  const uint64_t head_order = __builtin_bswap64(head);  // compares like the bytes in turn
+  lson[r] = rson[r] = NIL;
   match_length_ = 0;
+  size_t p = N + 1 + key[0];
+  bool after = true;
   for (;;) {
-    if (cmp >= 0) {
-      if (rson_[p] != NIL) {
-        p = rson_[p];
-      } else {
-        rson_[p] = static_cast<uint16_t>(r);
+    if (after) {
+      if (rson[p] == NIL) {
+        rson[p] = static_cast<uint16_t>(r);
         dad_[r] = static_cast<uint16_t>(p);
         return;
       }
+      p = rson[p];
     } else {
-      if (lson_[p] != NIL) {
-        p = lson_[p];
-      } else {
-        lson_[p] = static_cast<uint16_t>(r);
+      if (lson[p] == NIL) {
+        lson[p] = static_cast<uint16_t>(r);
         dad_[r] = static_cast<uint16_t>(p);
         return;
       }
+      p = lson[p];
     }
-    const int i = CommonPrefix(key, &text_buf_[p]);
-    cmp = i < F ? key[i] - text_buf_[p + i] : 0;
+    uint64_t node_head = 0;
+    std::memcpy(&node_head, text + p + 1, 8);
+    static_assert(std::endian::native == std::endian::little);
+    if (((head ^ node_head) & 0xFFFF) != 0) [[likely]] {
+      after = head_order > __builtin_bswap64(node_head);  // a match of two bytes at most
+      continue;
+    }
+    const int i = CommonPrefix(key, text + p);
+    after = i == F || key[i] > text[p + i];
     if (i > THRESHOLD) {
-      const int position = ((r - p) & (N - 1)) - 1;
+      const int position = ((r - static_cast<int>(p)) & (N - 1)) - 1;
       if (i > match_length_) {
         match_position_ = static_cast<int16_t>(position);
         match_length_ = static_cast<int16_t>(i);
