@@ -284,7 +284,7 @@ void TLZH::InsertNode(int r) {
     uint64_t node_head = 0;
     std::memcpy(&node_head, text + p + 1, 8);
     static_assert(std::endian::native == std::endian::little);
-    if (((head ^ node_head) & 0xFFFF) != 0) [[likely]] {
+    if (static_cast<uint16_t>(head) != static_cast<uint16_t>(node_head)) [[likely]] {
       after = head_order > __builtin_bswap64(node_head);  // a match of two bytes at most
       continue;
     }
@@ -351,20 +351,20 @@ void TLZH::DeleteNode(int p) {
 
 // --- bit output ------------------------------------------------------------
 
-// Appends the low `length` bits of `code`, most significant first.
+// Appends the low `length` bits of `code` (at most 32), most significant first.
 void TLZH::Putcode(Output& out, int length, uint32_t code) {
-  while (length > 0) {
-    const int chunk = std::min(length, 32);
-    length -= chunk;
-    const uint64_t bits = (code >> length) & ((uint64_t{1} << chunk) - 1);
-    putbuf_ |= bits << (64 - putlen_ - chunk);
-    putlen_ += chunk;
-    while (putlen_ >= 8) {
-      out.Put(static_cast<uint8_t>(putbuf_ >> 56));
-      putbuf_ <<= 8;
-      putlen_ -= 8;
-      ++codesize_;
-    }
+  if (length <= 0) {
+    return;
+  }
+  // At most 7 bits wait from before, so the 64-bit buffer holds any code.
+  const uint64_t bits = code & ((uint64_t{1} << length) - 1);
+  putbuf_ |= bits << (64 - putlen_ - length);
+  putlen_ += length;
+  while (putlen_ >= 8) {
+    out.Put(static_cast<uint8_t>(putbuf_ >> 56));
+    putbuf_ <<= 8;
+    putlen_ -= 8;
+    ++codesize_;
   }
 }
 
