@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -45,6 +46,36 @@ std::vector<uint8_t> SkinLikeData(size_t size, unsigned seed) {
   }
   data.resize(size);
   return data;
+}
+
+// Streams long enough for deep trees, tree rebuilds at the frequency limit and ties
+// between equally long matches.
+std::vector<std::pair<std::string, std::vector<uint8_t>>> LongCases() {
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> cases;
+  cases.emplace_back("skin-like text and pixels", SkinLikeData(300000, 7));
+  // Few byte values in short random runs: many equal frequencies, many matches of
+  // the same length at different distances.
+  std::mt19937 random(21);
+  std::vector<uint8_t> few_values;
+  while (few_values.size() < 200000) {
+    few_values.insert(few_values.end(), 1 + random() % 6, static_cast<uint8_t>(random() % 4));
+  }
+  cases.emplace_back("few values", few_values);
+  std::vector<uint8_t> noise(100000);
+  for (uint8_t& byte : noise) {
+    byte = static_cast<uint8_t>(random());
+  }
+  cases.emplace_back("noise", noise);
+  return cases;
+}
+
+// FNV-1a, to pin a long stream without spelling it out.
+uint64_t Digest(const std::vector<uint8_t>& bytes) {
+  uint64_t hash = 0xCBF29CE484222325u;
+  for (const uint8_t byte : bytes) {
+    hash = (hash ^ byte) * 0x100000001B3u;
+  }
+  return hash;
 }
 
 TEST(LzhTest, ThreeLiteralsGiveTheKnownStream) {
@@ -93,6 +124,32 @@ TEST(LzhTest, RoundTripsGiveTheInputBack) {
 
   for (const auto& [name, data] : cases) {
     EXPECT_EQ(RoundTrip(data), data) << name;
+  }
+}
+
+// The packed bytes of long streams are pinned, so that faster coding keeps every
+// choice of the match search and every step of the adaptive tree as they were.
+TEST(LzhTest, LongStreamsKeepTheirExactBytes) {
+  struct Expected {
+    size_t size;
+    uint64_t digest;
+  };
+  const Expected expected[] = {
+      {97219, 0x21BD6A9A4726F83Eu},
+      {35894, 0x5A1BF47F797B4778u},
+      {100184, 0xB96EEA80A1ED18ADu},
+  };
+  const auto cases = LongCases();
+  ASSERT_EQ(cases.size(), std::size(expected));
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const auto& [name, data] = cases[i];
+    SCOPED_TRACE(name);
+    const std::vector<uint8_t> packed = CompressBytes(data);
+    EXPECT_EQ(packed.size(), expected[i].size);
+    EXPECT_EQ(Digest(packed), expected[i].digest);
+    std::vector<uint8_t> unpacked;
+    ASSERT_EQ(DecompressBytes(packed, unpacked), LzhStatus::kOk);
+    EXPECT_EQ(unpacked, data);
   }
 }
 
