@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -45,6 +46,58 @@ std::vector<uint8_t> SkinLikeData(size_t size, unsigned seed) {
   }
   data.resize(size);
   return data;
+}
+
+// Streams long enough for deep trees, tree rebuilds at the frequency limit and ties
+// between equally long matches.
+// Every draw is its own statement: the order in which a call's arguments are
+// evaluated differs between compilers, and the pinned bytes must not.
+std::vector<std::pair<std::string, std::vector<uint8_t>>> LongCases() {
+  std::mt19937 random(21);
+  auto draw = [&](unsigned range) { return static_cast<unsigned>(random() % range); };
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> cases;
+  // INI lines, runs and pixel noise, as in a skin; long enough for tree rebuilds.
+  std::vector<uint8_t> skin;
+  while (skin.size() < 300000) {
+    const unsigned kind = draw(3);
+    if (kind == 0) {
+      const unsigned key = draw(50);
+      const unsigned value = draw(100000);
+      const std::string line = "Key" + std::to_string(key) + "=" + std::to_string(value) + "\r\n";
+      skin.insert(skin.end(), line.begin(), line.end());
+    } else if (kind == 1) {
+      const unsigned length = 1 + draw(200);
+      skin.insert(skin.end(), length, static_cast<uint8_t>(draw(256)));
+    } else {
+      for (unsigned i = draw(64); i-- > 0;) {
+        skin.push_back(static_cast<uint8_t>(draw(256)));
+      }
+    }
+  }
+  cases.emplace_back("skin-like text and pixels", skin);
+  // Few byte values in short random runs: many equal frequencies, many matches of
+  // the same length at different distances.
+  std::vector<uint8_t> few_values;
+  while (few_values.size() < 200000) {
+    const unsigned length = 1 + draw(6);
+    few_values.insert(few_values.end(), length, static_cast<uint8_t>(draw(4)));
+  }
+  cases.emplace_back("few values", few_values);
+  std::vector<uint8_t> noise(100000);
+  for (uint8_t& byte : noise) {
+    byte = static_cast<uint8_t>(draw(256));
+  }
+  cases.emplace_back("noise", noise);
+  return cases;
+}
+
+// FNV-1a, to pin a long stream without spelling it out.
+uint64_t Digest(const std::vector<uint8_t>& bytes) {
+  uint64_t hash = 0xCBF29CE484222325u;
+  for (const uint8_t byte : bytes) {
+    hash = (hash ^ byte) * 0x100000001B3u;
+  }
+  return hash;
 }
 
 TEST(LzhTest, ThreeLiteralsGiveTheKnownStream) {
@@ -93,6 +146,32 @@ TEST(LzhTest, RoundTripsGiveTheInputBack) {
 
   for (const auto& [name, data] : cases) {
     EXPECT_EQ(RoundTrip(data), data) << name;
+  }
+}
+
+// The packed bytes of long streams are pinned, so that faster coding keeps every
+// choice of the match search and every step of the adaptive tree as they were.
+TEST(LzhTest, LongStreamsKeepTheirExactBytes) {
+  struct Expected {
+    size_t size;
+    uint64_t digest;
+  };
+  const Expected expected[] = {
+      {96905, 0x056FC6AD4185E9CCu},
+      {35789, 0x667EB38264B7A867u},
+      {100181, 0x0AEE0123142018CBu},
+  };
+  const auto cases = LongCases();
+  ASSERT_EQ(cases.size(), std::size(expected));
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const auto& [name, data] = cases[i];
+    SCOPED_TRACE(name);
+    const std::vector<uint8_t> packed = CompressBytes(data);
+    EXPECT_EQ(packed.size(), expected[i].size);
+    EXPECT_EQ(Digest(packed), expected[i].digest);
+    std::vector<uint8_t> unpacked;
+    ASSERT_EQ(DecompressBytes(packed, unpacked), LzhStatus::kOk);
+    EXPECT_EQ(unpacked, data);
   }
 }
 

@@ -87,6 +87,11 @@ class TLZH::Input {
     return true;
   }
 
+  // The bytes of the current block not yet handed out.
+  size_t Available() const { return len_ - pos_; }
+  const uint8_t* Cursor() const { return buffer_.data() + pos_; }
+  void Advance(size_t n) { pos_ += n; }
+
  private:
   const TReadProc& read_;
   std::vector<uint8_t> buffer_;
@@ -102,11 +107,8 @@ class TLZH::BitReader {
   explicit BitReader(Input& in) : in_(in) {}
 
   uint32_t Peek() {
-    while (count_ <= 56) {
-      uint8_t byte = 0;
-      in_.Next(byte);
-      bits_ |= uint64_t{byte} << (56 - count_);
-      count_ += 8;
+    if (count_ < 32) {
+      Refill();
     }
     return static_cast<uint32_t>(bits_ >> 32);
   }
@@ -117,6 +119,40 @@ class TLZH::BitReader {
   }
 
  private:
+  // Tops the window up to at least 56 bits.
+  void Refill() {
+    if (in_.Available() >= 8) [[likely]] {
+      // Eight bytes at once; the bits below the counted ones are the next input
+      // already, so a later refill puts the same bits there again.
+      uint64_t word = 0;
+      std::memcpy(&word, in_.Cursor(), 8);
+      bits_ |= __builtin_bswap64(word) >> count_;
+      const int bytes = (63 - count_) / 8;
+      in_.Advance(static_cast<size_t>(bytes));
+      count_ += bytes * 8;
+      return;
+    }
+    const Window window = RefillByBytes(in_, {bits_, count_});
+    bits_ = window.bits;
+    count_ = window.count;
+  }
+
+  struct Window {
+    uint64_t bits;
+    int count;
+  };
+  // At the end of a block of input, or of the input. Takes and answers values, so the
+  // reader's own state can stay in registers.
+  [[gnu::noinline]] static Window RefillByBytes(Input& in, Window window) {
+    while (window.count <= 56) {
+      uint8_t byte = 0;
+      in.Next(byte);
+      window.bits |= uint64_t{byte} << (56 - window.count);
+      window.count += 8;
+    }
+    return window;
+  }
+
   Input& in_;
   uint64_t bits_ = 0;
   int count_ = 0;
@@ -216,33 +252,46 @@ int CommonPrefix(const uint8_t* a, const uint8_t* b) {
 }  // namespace
 
 void TLZH::InsertNode(int r) {
-  int cmp = 1;
-  const uint8_t* key = &text_buf_[r];
-  int p = N + 1 + key[0];
-  rson_[r] = lson_[r] = NIL;
+  const uint8_t* const text = text_buf_.data();
+  uint16_t* const lson = lson_.data();
+  uint16_t* const rson = rson_.data();
+  const uint8_t* const key = text + r;
+  // Most nodes share at most the tree's first byte and one more with the key: the
+  // next two bytes of one load decide those, the rest is compared only past them.
+  uint64_t head = 0;
+  std::memcpy(&head, key + 1, 8);
+  const uint64_t head_order = __builtin_bswap64(head);  // compares like the bytes in turn
+  lson[r] = rson[r] = NIL;
   match_length_ = 0;
+  size_t p = N + 1 + key[0];
+  bool after = true;
   for (;;) {
-    if (cmp >= 0) {
-      if (rson_[p] != NIL) {
-        p = rson_[p];
-      } else {
-        rson_[p] = static_cast<uint16_t>(r);
+    if (after) {
+      if (rson[p] == NIL) {
+        rson[p] = static_cast<uint16_t>(r);
         dad_[r] = static_cast<uint16_t>(p);
         return;
       }
+      p = rson[p];
     } else {
-      if (lson_[p] != NIL) {
-        p = lson_[p];
-      } else {
-        lson_[p] = static_cast<uint16_t>(r);
+      if (lson[p] == NIL) {
+        lson[p] = static_cast<uint16_t>(r);
         dad_[r] = static_cast<uint16_t>(p);
         return;
       }
+      p = lson[p];
     }
-    const int i = CommonPrefix(key, &text_buf_[p]);
-    cmp = i < F ? key[i] - text_buf_[p + i] : 0;
+    uint64_t node_head = 0;
+    std::memcpy(&node_head, text + p + 1, 8);
+    static_assert(std::endian::native == std::endian::little);
+    if (static_cast<uint16_t>(head) != static_cast<uint16_t>(node_head)) [[likely]] {
+      after = head_order > __builtin_bswap64(node_head);  // a match of two bytes at most
+      continue;
+    }
+    const int i = CommonPrefix(key, text + p);
+    after = i == F || key[i] > text[p + i];
     if (i > THRESHOLD) {
-      const int position = ((r - p) & (N - 1)) - 1;
+      const int position = ((r - static_cast<int>(p)) & (N - 1)) - 1;
       if (i > match_length_) {
         match_position_ = static_cast<int16_t>(position);
         match_length_ = static_cast<int16_t>(i);
@@ -302,20 +351,20 @@ void TLZH::DeleteNode(int p) {
 
 // --- bit output ------------------------------------------------------------
 
-// Appends the low `length` bits of `code`, most significant first.
+// Appends the low `length` bits of `code` (at most 32), most significant first.
 void TLZH::Putcode(Output& out, int length, uint32_t code) {
-  while (length > 0) {
-    const int chunk = std::min(length, 32);
-    length -= chunk;
-    const uint64_t bits = (code >> length) & ((uint64_t{1} << chunk) - 1);
-    putbuf_ |= bits << (64 - putlen_ - chunk);
-    putlen_ += chunk;
-    while (putlen_ >= 8) {
-      out.Put(static_cast<uint8_t>(putbuf_ >> 56));
-      putbuf_ <<= 8;
-      putlen_ -= 8;
-      ++codesize_;
-    }
+  if (length <= 0) {
+    return;
+  }
+  // At most 7 bits wait from before, so the 64-bit buffer holds any code.
+  const uint64_t bits = code & ((uint64_t{1} << length) - 1);
+  putbuf_ |= bits << (64 - putlen_ - length);
+  putlen_ += length;
+  while (putlen_ >= 8) {
+    out.Put(static_cast<uint8_t>(putbuf_ >> 56));
+    putbuf_ <<= 8;
+    putlen_ -= 8;
+    ++codesize_;
   }
 }
 
@@ -343,15 +392,16 @@ void TLZH::EncodePosition(Output& out, int c) {
   Putcode(out, 6, static_cast<uint32_t>(c & 0x3F));
 }
 
-int TLZH::DecodeChar(BitReader& in) {
+// Inline: the unpacking loop keeps the bit window in registers.
+inline int TLZH::DecodeChar(LzhHuffmanTree& tree, BitReader& in) {
   int length = 0;
-  const int c = huffman_->Decode(in.Peek(), length);
+  const int c = tree.Decode(in.Peek(), length);
   in.Skip(length);
-  huffman_->Update(c);
+  tree.Update(c);
   return c;
 }
 
-int TLZH::DecodePosition(BitReader& in) {
+inline int TLZH::DecodePosition(BitReader& in) {
   // The first byte names the upper six bits and the length of their code; the six
   // bits after that code are the lower ones.
   const uint32_t window = in.Peek();
@@ -466,7 +516,8 @@ void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWritePro
   try {
     Input input(read);
     BitReader in(input);
-    huffman_->Reset();
+    LzhHuffmanTree& tree = *huffman_;
+    tree.Reset();
     uint8_t* const ring = text_buf_.data();
     std::fill(ring, ring + (N - F), kFill);
     // The ring is the output buffer too: bytes from `flushed` up to `r` are decoded but
@@ -484,7 +535,7 @@ void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWritePro
       }
     };
     while (count < output_size) {
-      const int c = DecodeChar(in);
+      const int c = DecodeChar(tree, in);
       if (c < 256) {
         ring[r] = static_cast<uint8_t>(c);
         advance(1);

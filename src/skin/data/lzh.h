@@ -73,7 +73,7 @@ class TLZH {
 
   void EncodeChar(Output& out, int c);
   void EncodePosition(Output& out, int c);
-  int DecodeChar(BitReader& in);
+  static int DecodeChar(LzhHuffmanTree& tree, BitReader& in);
   static int DecodePosition(BitReader& in);
 
   // The output side keeps up to 64 pending bits so that codes longer than 16 bits

@@ -89,17 +89,13 @@ int LzhHuffmanTree::MoveUp(int c, unsigned k) {
   freq[c] = freq[l];
   freq[l] = static_cast<uint16_t>(k);
 
+  // The children trade parents; a leaf has one entry, which is written twice instead
+  // of a branch on the kind of node.
   const int i = son[c];
-  prnt[i] = static_cast<uint16_t>(l);
-  if (i < kNodes) {
-    prnt[i + 1] = static_cast<uint16_t>(l);
-  }
   const int j = son[l];
+  prnt[i] = prnt[i + (i < kNodes)] = static_cast<uint16_t>(l);
+  prnt[j] = prnt[j + (j < kNodes)] = static_cast<uint16_t>(c);
   son[l] = static_cast<uint16_t>(i);
-  prnt[j] = static_cast<uint16_t>(c);
-  if (j < kNodes) {
-    prnt[j + 1] = static_cast<uint16_t>(c);
-  }
   son[c] = static_cast<uint16_t>(j);
   if (table_in_use_ && (maybe_in_table_[c] || maybe_in_table_[l])) {
     RefreshTable(c);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -93,11 +94,11 @@ inline void LzhHuffmanTree::Update(int symbol) {
   }
   uint16_t* const freq = freq_.data();
   const uint16_t* const prnt = prnt_.data();
-  int c = prnt[symbol + kNodes];
+  size_t c = prnt[symbol + kNodes];  // unsigned: slots index without widening
   do {
     const unsigned k = ++freq[c];
     if (k > freq[c + 1]) [[unlikely]] {
-      c = MoveUp(c, k);
+      c = static_cast<size_t>(MoveUp(static_cast<int>(c), k));
     }
     c = prnt[c];
   } while (c != 0);
