@@ -5,38 +5,16 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "allocation_counter.h"
-#include "kova-skin-sample/sample_skin_images.h"
+#include "product_skin_file.h"
 #include "skin/apply/bitmap_region.h"
 #include "skin/apply/frame_region.h"
 #include "skin/apply/skin_preview.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/skin_writer.h"
 
 namespace kova {
 namespace {
-
-std::vector<uint8_t> ProductSkinFile() {
-  const char* root = std::getenv("KOVA_SOURCE_DIR");
-  std::ifstream file(std::filesystem::path(root != nullptr ? root : KOVA_SOURCE_DIR_DEFAULT) /
-                         "host/sample-install/skin/KOVASkin.ini",
-                     std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  const std::string ini = text.str();
-  std::vector<SkinEntry> entries{{"KOVASkin.ini", {ini.begin(), ini.end()}}};
-  for (const auto& [name, bitmap] : SampleSkinImages()) {
-    TMemoryStream bmp;
-    bitmap.SaveToStream(bmp);
-    entries.push_back({name, bmp.Data()});
-  }
-  return MakeSkinFile(entries, 70000);
-}
 
 void BM_LoadProductSkin(benchmark::State& state) {
   const std::vector<uint8_t> file = ProductSkinFile();

@@ -178,5 +178,105 @@ TEST_F(MdiTest, ChildCreatedMaximizedIsNotCutToARegion) {
   EXPECT_FALSE(HasRegion(a));
 }
 
+// The client subclass of a skinned frame.
+
+TEST_F(MdiTest, ClientLosesItsScrollBarsUnlessTheSkinKeepsThem) {
+  const struct {
+    TSkinOptions options;
+    bool kept;
+  } cases[] = {
+      {{}, false},
+      {{TSkinOption::xoMDIScrollbar}, true},
+  };
+  for (const auto& c : cases) {
+    Data(TSkinFormType::sfMainform, c.options);
+    MakeFrame();
+    const LONG_PTR bars = WS_HSCROLL | WS_VSCROLL;
+    SetWindowLongPtrW(client_, GWL_STYLE, GetWindowLongPtrW(client_, GWL_STYLE) | bars);
+    SetWindowPos(client_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    EXPECT_EQ((GetWindowLongPtrW(client_, GWL_STYLE) & bars) == bars, c.kept);
+    DestroyWindow(frame_);
+    Manager().DeleteDeleted();
+    datas_.clear();
+  }
+}
+
+TEST_F(MdiTest, ClientGetsItsOwnProcedureBackWhenTheFrameIsUnskinned) {
+  Data(TSkinFormType::sfMainform);
+  frame_ = Keep(testing::MakeWindow(testing::kFrameClass, 600, 400, WS_OVERLAPPEDWINDOW));
+  CLIENTCREATESTRUCT ccs{};
+  client_ = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, frame_,
+                            nullptr, myinstance(), &ccs);
+  const LONG_PTR own = GetWindowLongPtrW(client_, GWLP_WNDPROC);
+  ShowWindow(frame_, SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(Manager().AddForm(frame_));
+  EXPECT_NE(GetWindowLongPtrW(client_, GWLP_WNDPROC), own);
+  Entry(frame_).UnSubclass();
+  EXPECT_EQ(GetWindowLongPtrW(client_, GWLP_WNDPROC), own);
+}
+
+TEST_F(MdiTest, TilingOrCascadingLeavesTheMaximizedState) {
+  Data(TSkinFormType::sfMainform);
+  MakeFrame();
+  Child(10);
+  Pump(30);
+  for (UINT msg : {static_cast<UINT>(WM_MDITILE), static_cast<UINT>(WM_MDICASCADE)}) {
+    Manager().SetMDIMax(true);
+    SendMessageW(client_, msg, 0, 0);
+    EXPECT_FALSE(Manager().FMDIMax) << std::hex << msg;
+  }
+}
+
+TEST_F(MdiTest, MenuUpdateIsOffWhileChildrenComeAndBackWhenTheLastGoes) {
+  TSkinData* data = Data(TSkinFormType::sfMainform);
+  data->SetMenuUpdate(true);
+  MakeFrame();
+  auto create = [&] {
+    MDICREATESTRUCTW mcs{};
+    mcs.szClass = testing::kChildClass;
+    mcs.szTitle = L"child";
+    mcs.hOwner = myinstance();
+    mcs.x = mcs.y = 10;
+    mcs.cx = 200;
+    mcs.cy = 150;
+    mcs.style = WS_OVERLAPPEDWINDOW;
+    auto child = reinterpret_cast<HWND>(
+        SendMessageW(client_, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    EXPECT_NE(child, nullptr);
+    return child;
+  };
+  HWND a = create();
+  HWND b = create();
+  Pump(30);
+  EXPECT_FALSE(data->MenuUpdate());
+  // The active child left behind is maximized: so are the children in the manager's eyes.
+  SendMessageW(client_, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a), 0);
+  SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a), 0);
+  BOOL maximized = FALSE;
+  SendMessageW(client_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+  SendMessageW(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(b), 0);
+  EXPECT_EQ(Manager().FMDIMax, maximized != FALSE);
+  EXPECT_FALSE(data->MenuUpdate());
+  SendMessageW(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(a), 0);
+  EXPECT_FALSE(Manager().FMDIMax);
+  EXPECT_TRUE(data->MenuUpdate());
+}
+
+TEST_F(MdiTest, FrameMenuSetThroughTheClientMovesIntoTheSkinnedFrame) {
+  Data(TSkinFormType::sfMainform);
+  MakeFrame();
+  Pump(30);
+  const UniqueMenu owned(CreateMenu());
+  HMENU menu = owned.Get();
+  AppendMenuW(menu, MF_STRING, 1, L"File");
+  SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu), 0);
+  EXPECT_EQ(GetMenu(frame_), nullptr);
+  EXPECT_EQ(Entry(frame_).NativeMenu(), menu);
+  Entry(frame_).UnSubclass();
+  EXPECT_EQ(GetMenu(frame_), menu);
+  SetMenu(frame_, nullptr);  // the menu is the test's to destroy
+}
+
 }  // namespace
 }  // namespace kova

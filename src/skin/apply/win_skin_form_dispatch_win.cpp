@@ -2,6 +2,7 @@
 // messages of a skinned frame, and the non-client messages it draws and answers itself.
 #include <windows.h>
 
+#include "forms/controls/messages.h"
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/skin_messages.h"
 #include "skin/apply/win_skin_form_win.h"
@@ -131,15 +132,22 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return result;
     }
     case WM_SETTEXT: {
-      // The system draws its own caption with the new text; the skin's goes over it.
+      // The system draws its own caption with the new text; the skin's goes over it
+      // (a framework form's message method does that itself).
       const LRESULT result = Forward(msg, wparam, lparam);
-      if (state_ == SkinFormState::kReady && IsWindowVisible(handle_)) {
+      if (hooked_form_ == nullptr && state_ == SkinFormState::kReady && IsWindowVisible(handle_)) {
         UpdateNc();
       }
       return result;
     }
     case WM_SYSCOMMAND:
       return WMSysCommand(wparam, lparam);
+    case CM_MENUCHANGED: {
+      // The framework put its menu back on the window: it moves into the skin's row.
+      const LRESULT result = Forward(msg, wparam, lparam);
+      TakeChangedNativeMenu(skin_data_ == nullptr || skin_data_->MenuUpdate());
+      return result;
+    }
     default:
       break;
   }

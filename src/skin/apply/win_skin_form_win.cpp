@@ -66,8 +66,15 @@ TSkinManage* TWinSkinForm::Manager() const {
   return manager_ != nullptr && manager_ == SkinManager() ? manager_ : nullptr;
 }
 
-void TWinSkinForm::InitTform(TSkinData* data, TComponent*) {
+void TWinSkinForm::InitTform(TSkinData* data, TComponent* form) {
+  if (data != nullptr && data->OnBeforeSkinForm) {
+    data->OnBeforeSkinForm(data, form, handle_, class_name_);
+  }
   InitSkin(data);
+  if (skin_frame_) {
+    HookFormMethod();
+  }
+  ApplyFormColor();
 }
 
 void TWinSkinForm::InitDlg(TSkinData* data) {
@@ -141,8 +148,12 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
     border_icons_.Include(SkinBorderIcon::kKeepSysMenuStyle);
   }
 
+  if (form_style_ == SkinFormStyle::kMDIFrame) {
+    SubclassMDI();
+  }
   Subclass();
   if (skin_frame_) {
+    TakeNativeMenu();
     InitSkinData();
   }
 
@@ -311,6 +322,8 @@ void TWinSkinForm::RestoreWindowProc() {
 }
 
 void TWinSkinForm::UnSubclass() {
+  UnhookFormMethod();
+  UnSubclassMDI();
   if (prev_proc_ == nullptr) {
     Uncropwindow();
     return;
@@ -319,6 +332,10 @@ void TWinSkinForm::UnSubclass() {
   sys_menu_popup_.Reset();
   const bool framed = skin_frame_ && state_ != SkinFormState::kNew;
   RestoreWindowProc();
+  RestoreFormColor();
+  // The menu bar goes back into the system's frame, and with it its height.
+  const int menu_row = menu_ != nullptr ? 0 : menu_height_;
+  GiveBackNativeMenu();
   if (framed && IsWindow(handle_)) {
     UpdateStyle(false);
     // The system's frame comes back around the same client area.
@@ -329,7 +346,7 @@ void TWinSkinForm::UnSubclass() {
       GetWindowRect(handle_, &r);
       const int w = (r.right - r.left) - (border_left_ + border_right_ - native_frame_.cx);
       const int h =
-          (r.bottom - r.top) - (caption_height_ + border_bottom_ + menu_height_ - native_frame_.cy);
+          (r.bottom - r.top) - (caption_height_ + border_bottom_ + menu_row - native_frame_.cy);
       SetWindowPos(handle_, nullptr, 0, 0, w, h,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     } else {
@@ -340,6 +357,8 @@ void TWinSkinForm::UnSubclass() {
 }
 
 void TWinSkinForm::UnSubclass3() {
+  UnhookFormMethod();
+  UnSubclassMDI();
   RestoreWindowProc();
   cropped_ = false;
 }
@@ -359,11 +378,19 @@ void TWinSkinForm::RePaint() {
 }
 
 void TWinSkinForm::SkinChange() {
+  ApplyFormColor();
   state_ = SkinFormState::kChanging;
   if (skin_frame_) {
     caption_font_.Reset();
     MakeCaptionFont();
     ResizeForm(true);
+    // The form lays its controls out again only when its size really changes.
+    if (auto* control = dynamic_cast<TControl*>(Form());
+        control != nullptr && window_state_ == SkinWindowState::kNormal) {
+      const int height = control->Height();
+      control->SetHeight(height + 1);
+      control->SetHeight(height);
+    }
     Cropwindow();
   }
   RePaint();

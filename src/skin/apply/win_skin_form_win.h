@@ -10,11 +10,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "base/win/handles_win.h"
 
 #include "forms/classes/component.h"
+#include "forms/controls/control.h"
 #include "skin/apply/caption_buttons.h"
 #include "skin/apply/frame_geometry.h"
 #include "skin/apply/skin_form_types.h"
@@ -104,6 +106,10 @@ class TWinSkinForm : public TComponent {
   const RECT& CaptionRect() const { return caption_rect_; }
   const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return sys_buttons_; }
 
+  // The window's menu bar menu, kept while the skin draws the bar inside its frame.
+  HMENU NativeMenu() const { return menu_; }
+  int MenuHeight() const { return menu_height_; }
+
   // The non-client object under the mouse or pressed, or null.
   TNCObject* HotObject() const { return hot_object_; }
   void SetHotObject(TNCObject* object) { hot_object_ = object; }
@@ -169,6 +175,31 @@ class TWinSkinForm : public TComponent {
   void PopSysmenu(POINT screen);
   void CreateSysmenu2();
 
+  // The framework form's message method while the frame is skinned.
+  void HookFormMethod();
+  void UnhookFormMethod();
+  void NewWndProc(TMessage& message);
+  void RefreshAfterSetText();
+  // The form's colour taken from the skin, and given back on removal.
+  void ApplyFormColor();
+  void RestoreFormColor();
+  // Dialog characters for the accelerators of the skinned menu bar; answers whether the
+  // bar used the character. Without a bar nothing is used.
+  bool MenuBarDialogChar(TMessage& message);
+  // A new native menu for the skinned menu bar (set by the framework or the MDI client).
+  void MenuBarTakeMenu(HMENU menu);
+  // The window's menu moves into the skinned frame: the system shows none of its own.
+  void TakeNativeMenu();
+  // A menu the window was given while skinned; the bar takes it when `to_bar`.
+  void TakeChangedNativeMenu(bool to_bar);
+  void GiveBackNativeMenu();
+
+  // The MDI client of an MDI frame, subclassed while the frame is skinned.
+  void SubclassMDI();
+  void UnSubclassMDI();
+  static LRESULT CALLBACK WinMDIProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT MDIClientMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+
   void ReadWindowState();
   void Subclass();
   void RestoreWindowProc();
@@ -220,6 +251,13 @@ class TWinSkinForm : public TComponent {
   DWORD last_sys_menu_click_ = 0;
   DWORD double_click_time_ = 0;
   bool sys_menu_clicked_ = false;
+  // The framework form (a control) whose message method is replaced, and the old one.
+  TControl* hooked_form_ = nullptr;
+  TWndMethod old_window_proc_;
+  std::optional<TColor> color_before_;
+  HMENU menu_ = nullptr;
+  WNDPROC mdi_prev_proc_ = nullptr;
+  bool saved_menu_update_ = false;
   UniqueFont caption_font_;
   UniqueMenu sys_menu_popup_;
   std::vector<std::unique_ptr<TWinSysButton>> sys_buttons_;
