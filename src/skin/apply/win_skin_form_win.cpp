@@ -317,6 +317,7 @@ void TWinSkinForm::UnSubclass() {
   }
   StopTimer();
   sys_menu_popup_.Reset();
+  RestoreMenuItems();
   const bool framed = skin_frame_ && state_ != SkinFormState::kNew;
   RestoreWindowProc();
   if (framed && IsWindow(handle_)) {
@@ -341,6 +342,7 @@ void TWinSkinForm::UnSubclass() {
 
 void TWinSkinForm::UnSubclass3() {
   RestoreWindowProc();
+  RestoreMenuItems();
   cropped_ = false;
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "base/win/handles_win.h"
@@ -114,6 +115,22 @@ class TWinSkinForm : public TComponent {
   // A screen point in window coordinates.
   POINT GetWinXY(POINT screen) const;
 
+  // Owner-drawn menu items: switches the items of `menu` and its submenus to owner
+  // drawing (remembering their captions), and gives every switched item its own type
+  // back.
+  void WMINITMENU(HMENU menu);
+  void RestoreMenuItems();
+  // A native item the entry draws.
+  struct SkinnedMenuItem {
+    HMENU menu = nullptr;
+    UINT position = 0;
+    UINT id = 0;
+    UINT type = 0;  // as the menu had it
+    HMENU submenu = nullptr;
+    std::u16string caption;
+  };
+  const std::vector<SkinnedMenuItem>& SkinnedMenuItems() const { return skinned_items_; }
+
  private:
   static LRESULT CALLBACK WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT Dispatch(UINT msg, WPARAM wparam, LPARAM lparam);
@@ -137,6 +154,14 @@ class TWinSkinForm : public TComponent {
   bool NCLButtonUp(LPARAM lparam);
   bool NCLButtonDblClk(LPARAM lparam);
   bool NCRButtonDown(WPARAM wparam, LPARAM lparam);
+
+  // Owner-drawn menu items; each answers whether the item was the entry's.
+  bool WMMEASUREITEM(MEASUREITEMSTRUCT& measure);
+  bool WMDRAWITEM(const DRAWITEMSTRUCT& draw);
+  const SkinnedMenuItem* FindSkinnedItem(HMENU menu, UINT id) const;
+  void DrawMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw);
+  void DefaultMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw);
+  void DrawItemText(HDC dc, const SkinnedMenuItem& item, const RECT& rect, TColor color);
 
   // Painting.
   void UpdateStyle(bool painting);
@@ -223,6 +248,7 @@ class TWinSkinForm : public TComponent {
   UniqueFont caption_font_;
   UniqueMenu sys_menu_popup_;
   std::vector<std::unique_ptr<TWinSysButton>> sys_buttons_;
+  std::vector<SkinnedMenuItem> skinned_items_;
   TNCObject* hot_object_ = nullptr;
   UINT_PTR timer_ = 0;
   int hover_time_ = 0;
