@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "product_skin.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin_apply_fixture.h"
 
@@ -102,6 +103,14 @@ class MenuItemsTest : public testing::SkinApplyTest {
     }
   }
 
+  void ProductData() {
+    auto data = std::make_unique<TSkinData>(nullptr);
+    data->SetSkinFormtype(TSkinFormType::sfMainform);
+    testing::Load(*data, testing::ProductSkin());
+    data->Loaded();
+    datas_.push_back(std::move(data));
+  }
+
   void SkinData(bool with_item_object) {
     auto data = std::make_unique<TSkinData>(nullptr);
     data->SetSkinFormtype(TSkinFormType::sfMainform);
@@ -168,6 +177,16 @@ TEST_F(MenuItemsTest, ItemsAreMeasuredAndDrawnFromTheSkinsItemStates) {
   EXPECT_GT(g_seen.heights[0], 8);
   EXPECT_EQ(g_seen.first_item, kItemFrames[0]);
   EXPECT_EQ(g_seen.first_item_selected, kItemFrames[3]);
+}
+
+TEST_F(MenuItemsTest, ProductSkinHighlightsTheSelectedItemInItsAccent) {
+  ProductData();
+  HWND owner = Owner(true);
+  const UniqueMenu menu = Items();
+  Track(owner, menu.Get());
+  ASSERT_TRUE(g_seen.open);
+  EXPECT_EQ(g_seen.first_item, 0x3C3C3Cu);
+  EXPECT_EQ(g_seen.first_item_selected, 0xD77800u);  // RGB(0, 120, 215)
 }
 
 TEST_F(MenuItemsTest, WithoutAnItemObjectItemsUseTheSchemesMenuColour) {
