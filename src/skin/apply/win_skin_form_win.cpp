@@ -9,6 +9,7 @@
 #include "forms/graphics/dib_bitmap.h"
 #include "forms/win/platform_boundary_win.h"
 #include "skin/apply/skin_manage_win.h"
+#include "skin/apply/win_skin_menu_win.h"
 #include "skin/apply/skin_messages.h"
 #include "skin/data/skin_system.h"
 
@@ -239,6 +240,7 @@ void TWinSkinForm::InitSkinData() {
   for (const auto& object : data.SysButtons) {
     sys_buttons_.push_back(std::make_unique<TWinSysButton>(*this, *object));
   }
+  SetupMenuBar();
   FetchIcon();
 }
 
@@ -338,10 +340,13 @@ void TWinSkinForm::UnSubclass() {
     }
   }
   Uncropwindow();
+  // The window shows its own menu bar again.
+  ReleaseMenuBar();
 }
 
 void TWinSkinForm::UnSubclass3() {
   RestoreWindowProc();
+  ReleaseMenuBar();
   RestoreMenuItems();
   cropped_ = false;
 }

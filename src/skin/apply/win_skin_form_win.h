@@ -25,6 +25,8 @@
 namespace kova {
 
 class TSkinManage;
+class TMenuBtn;
+class TWinSkinMenu;
 struct SkinRegistries;
 
 // The strip of border `index` (1 left, 2 right, 3 top, 4 bottom) of `data` as a window of
@@ -131,6 +133,16 @@ class TWinSkinForm : public TComponent {
   };
   const std::vector<SkinnedMenuItem>& SkinnedMenuItems() const { return skinned_items_; }
 
+  // The skinned menu bar, or null for a window without a menu.
+  TWinSkinMenu* MenuBar() const { return skin_menu_.get(); }
+  int MenuHeight() const { return menu_height_; }
+  void RedrawMenuButton(const TMenuBtn& button);
+  // Opens the button's menu below it (posting its command first); returns when it closes.
+  void CheckMenu(TMenuBtn& button);
+  // Presses another button while a menu is open, so its menu opens next.
+  void ClickButton(const TMenuBtn& button);
+  void CancelMenu();
+
  private:
   static LRESULT CALLBACK WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT Dispatch(UINT msg, WPARAM wparam, LPARAM lparam);
@@ -162,6 +174,14 @@ class TWinSkinForm : public TComponent {
   void DrawMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw);
   void DefaultMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw);
   void DrawItemText(HDC dc, const SkinnedMenuItem& item, const RECT& rect, TColor color);
+
+  // The menu bar.
+  void SetupMenuBar();
+  void ReleaseMenuBar();
+  void LayoutMenuBar();
+  void DrawMenuBar(HDC dc);
+  bool MenuBarButtonDown(POINT window_point);
+  bool MenuBarKey(WPARAM key);
 
   // Painting.
   void UpdateStyle(bool painting);
@@ -249,6 +269,7 @@ class TWinSkinForm : public TComponent {
   UniqueMenu sys_menu_popup_;
   std::vector<std::unique_ptr<TWinSysButton>> sys_buttons_;
   std::vector<SkinnedMenuItem> skinned_items_;
+  std::unique_ptr<TWinSkinMenu> skin_menu_;
   TNCObject* hot_object_ = nullptr;
   UINT_PTR timer_ = 0;
   int hover_time_ = 0;
