@@ -328,8 +328,9 @@ std::map<std::string, TBitmap> SampleSkinImages() {
     return Arrow(0, x, y, 17, 21) ? (f == 3 ? Grey(130) : kWhite) : kKey;
   });
   images["headerbar.bmp"] = Boxes(30, 20, 5);
+  // Frame 1 is an item at rest, frame 4 the selected one; 2 and 3 are hot and pressed.
   images["menuitem.bmp"] =
-      Strip(30, 20, 5, [](int f, int, int) { return f == 1 || f == 2 ? kAccent : Grey(60); });
+      Strip(30, 20, 5, [](int f, int, int) { return f >= 1 && f <= 3 ? kAccent : Grey(60); });
   images["menuback.bmp"] = Flat(30, 30, 1, Grey(60), Grey(40));
   images["scrollbar.bmp"] = ScrollbarParts();
   images["horzscroll.bmp"] = Flat(20, 17, 4, Grey(52), Grey(44));

@@ -62,6 +62,20 @@ LRESULT TWinSkinForm::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
                                  ? SkinMenuKind::kSystem
                                  : SkinMenuKind::kMenuBar;
       }
+      if (skin_frame_ && reinterpret_cast<HMENU>(wparam) != system_menu_) {
+        WMINITMENU(reinterpret_cast<HMENU>(wparam));
+      }
+      return Forward(msg, wparam, lparam);
+    case WM_MEASUREITEM:
+      if (wparam == 0 && lparam != 0 &&
+          WMMEASUREITEM(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam))) {
+        return TRUE;
+      }
+      return Forward(msg, wparam, lparam);
+    case WM_DRAWITEM:
+      if (wparam == 0 && lparam != 0 && WMDRAWITEM(*reinterpret_cast<DRAWITEMSTRUCT*>(lparam))) {
+        return TRUE;
+      }
       return Forward(msg, wparam, lparam);
     case WM_NCACTIVATE:
       if (state_ == SkinFormState::kNew && !mdi_child) {

@@ -1,9 +1,10 @@
 // The window's menu while its frame is skinned: the skin draws the menu bar in a row of
 // its own frame, so the system's menu bar is taken off the window and given back when
-// the skin goes. The skinned menu bar itself fills the two hooks at the end.
+// the skin goes. The skinned menu bar reads the menu as it is taken off.
 #include <windows.h>
 
 #include "skin/apply/win_skin_form_win.h"
+#include "skin/apply/win_skin_menu_win.h"
 
 namespace kova {
 
@@ -46,10 +47,25 @@ void TWinSkinForm::GiveBackNativeMenu() {
   menu_ = nullptr;
 }
 
-bool TWinSkinForm::MenuBarDialogChar(TMessage&) {
-  return false;  // no skinned menu bar with accelerators yet
+bool TWinSkinForm::MenuBarDialogChar(TMessage& message) {
+  // Alt with a letter opens the bar's button of that accelerator, as the system's bar
+  // would; other characters stay with the form's controls.
+  constexpr LPARAM kAltDown = LPARAM{1} << 29;  // the key's context code
+  if ((message.LParam & kAltDown) == 0 || !MenuBarKey(message.WParam)) {
+    return false;
+  }
+  message.Result = 1;
+  return true;
 }
 
-void TWinSkinForm::MenuBarTakeMenu(HMENU) {}
+void TWinSkinForm::MenuBarTakeMenu(HMENU) {
+  // The skinned bar reads its buttons while the window still carries the menu.
+  if (skin_menu_ == nullptr) {
+    skin_menu_ = std::make_unique<TWinSkinMenu>(*this);
+  }
+  if (!skin_menu_->UpdataBtn(handle_)) {
+    skin_menu_.reset();
+  }
+}
 
 }  // namespace kova

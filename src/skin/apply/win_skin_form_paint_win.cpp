@@ -107,7 +107,9 @@ void TWinSkinForm::UpdateNc(HDC dc) {
     Drawborder(4, {border_left_, h - border_bottom_, w - border_right_, h}, dc);
   }
   DrawFLine(dc, nullptr, NCObjectState::kNormal);
-  if (!minimized && menu_height_ > 0) {
+  if (!minimized && MenuBar() != nullptr) {
+    DrawMenuBar(dc);
+  } else if (!minimized && menu_height_ > 0) {
     const RECT row{border_left_, caption_height_, w - border_right_,
                    caption_height_ + menu_height_};
     const UniqueBrush brush(CreateSolidBrush(

@@ -142,6 +142,11 @@ LRESULT TWinSkinForm::WMSysCommand(WPARAM wparam, LPARAM lparam) {
       PopSysmenu({r.left + border_left_, r.top + caption_height_});
       return 1;
     }
+    // Alt alone opens the first menu-bar button, Alt with a key the button it is the
+    // accelerator of.
+    if (command == SC_KEYMENU && GetCapture() == nullptr && MenuBarKey(lparam)) {
+      return 0;
+    }
     switch (command) {
       case SC_MINIMIZE:
         window_state_ = SkinWindowState::kMinimized;

@@ -9,6 +9,7 @@
 #include "forms/graphics/dib_bitmap.h"
 #include "forms/win/platform_boundary_win.h"
 #include "skin/apply/skin_manage_win.h"
+#include "skin/apply/win_skin_menu_win.h"
 #include "skin/apply/skin_messages.h"
 #include "skin/data/skin_system.h"
 
@@ -250,6 +251,7 @@ void TWinSkinForm::InitSkinData() {
   for (const auto& object : data.SysButtons) {
     sys_buttons_.push_back(std::make_unique<TWinSysButton>(*this, *object));
   }
+  SetupMenuBar();
   FetchIcon();
 }
 
@@ -330,6 +332,7 @@ void TWinSkinForm::UnSubclass() {
   }
   StopTimer();
   sys_menu_popup_.Reset();
+  RestoreMenuItems();
   const bool framed = skin_frame_ && state_ != SkinFormState::kNew;
   RestoreWindowProc();
   RestoreFormColor();
@@ -354,12 +357,16 @@ void TWinSkinForm::UnSubclass() {
     }
   }
   Uncropwindow();
+  // The window shows its own menu bar again.
+  ReleaseMenuBar();
 }
 
 void TWinSkinForm::UnSubclass3() {
   UnhookFormMethod();
   UnSubclassMDI();
   RestoreWindowProc();
+  ReleaseMenuBar();
+  RestoreMenuItems();
   cropped_ = false;
 }
 

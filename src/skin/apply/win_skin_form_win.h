@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/win/handles_win.h"
@@ -26,6 +27,8 @@
 namespace kova {
 
 class TSkinManage;
+class TMenuBtn;
+class TWinSkinMenu;
 struct SkinRegistries;
 
 // The strip of border `index` (1 left, 2 right, 3 top, 4 bottom) of `data` as a window of
@@ -120,6 +123,32 @@ class TWinSkinForm : public TComponent {
   // A screen point in window coordinates.
   POINT GetWinXY(POINT screen) const;
 
+  // Owner-drawn menu items: switches the items of `menu` and its submenus to owner
+  // drawing (remembering their captions), and gives every switched item its own type
+  // back.
+  void WMINITMENU(HMENU menu);
+  void RestoreMenuItems();
+  // A native item the entry draws.
+  struct SkinnedMenuItem {
+    HMENU menu = nullptr;
+    UINT position = 0;
+    UINT id = 0;
+    UINT type = 0;  // as the menu had it
+    HMENU submenu = nullptr;
+    std::u16string caption;
+  };
+  const std::vector<SkinnedMenuItem>& SkinnedMenuItems() const { return skinned_items_; }
+
+  // The skinned menu bar, or null for a window without a menu.
+  TWinSkinMenu* MenuBar() const { return skin_menu_.get(); }
+  int MenuHeight() const { return menu_height_; }
+  void RedrawMenuButton(const TMenuBtn& button);
+  // Opens the button's menu below it (posting its command first); returns when it closes.
+  void CheckMenu(TMenuBtn& button);
+  // Presses another button while a menu is open, so its menu opens next.
+  void ClickButton(const TMenuBtn& button);
+  void CancelMenu();
+
  private:
   static LRESULT CALLBACK WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT Dispatch(UINT msg, WPARAM wparam, LPARAM lparam);
@@ -143,6 +172,22 @@ class TWinSkinForm : public TComponent {
   bool NCLButtonUp(LPARAM lparam);
   bool NCLButtonDblClk(LPARAM lparam);
   bool NCRButtonDown(WPARAM wparam, LPARAM lparam);
+
+  // Owner-drawn menu items; each answers whether the item was the entry's.
+  bool WMMEASUREITEM(MEASUREITEMSTRUCT& measure);
+  bool WMDRAWITEM(const DRAWITEMSTRUCT& draw);
+  const SkinnedMenuItem* FindSkinnedItem(HMENU menu, UINT id) const;
+  void DrawMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw);
+  void DefaultMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw);
+  void DrawItemText(HDC dc, const SkinnedMenuItem& item, const RECT& rect, TColor color);
+
+  // The menu bar.
+  void SetupMenuBar();
+  void ReleaseMenuBar();
+  void LayoutMenuBar();
+  void DrawMenuBar(HDC dc);
+  bool MenuBarButtonDown(POINT window_point);
+  bool MenuBarKey(WPARAM key);
 
   // Painting.
   void UpdateStyle(bool painting);
@@ -261,6 +306,8 @@ class TWinSkinForm : public TComponent {
   UniqueFont caption_font_;
   UniqueMenu sys_menu_popup_;
   std::vector<std::unique_ptr<TWinSysButton>> sys_buttons_;
+  std::vector<SkinnedMenuItem> skinned_items_;
+  std::unique_ptr<TWinSkinMenu> skin_menu_;
   TNCObject* hot_object_ = nullptr;
   UINT_PTR timer_ = 0;
   int hover_time_ = 0;

@@ -266,6 +266,9 @@ bool TWinSkinForm::NCLButtonDown(WPARAM& wparam, LPARAM lparam) {
     button->MouseDown();
     return true;
   }
+  if (MenuBarButtonDown(point)) {
+    return true;
+  }
   // A maximized window cannot be dragged by its caption.
   if (window_state_ == SkinWindowState::kMaximized && active_ && wparam == HTCAPTION) {
     wparam = HTMENU;

@@ -1,0 +1,325 @@
+// Owner-drawn menu items of a skinned window: native items are switched to owner
+// drawing when their menu opens, measured in the screen's menu font and drawn from the
+// skin's menu item object over the popup window's skinned background, with the check
+// mark and submenu arrow from the library's menu glyphs.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "forms/graphics/bitmap.h"
+#include "forms/graphics/pixel_draw_win.h"
+#include "skin/apply/menu_layout.h"
+#include "skin/apply/skin_manage_win.h"
+#include "skin/apply/win_skin_form_win.h"
+#include "skin/apply/win_skin_pop_menu_win.h"
+#include "skin/data/frame_compose.h"
+#include "skin/data/system_colors.h"
+
+namespace kova {
+
+namespace {
+
+UniqueFont MenuFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    return UniqueFont(static_cast<HFONT>(nullptr));
+  }
+  return UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
+const wchar_t* Wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+// The width of menu text as the system draws it (accelerator marks take no room).
+int TextWidth(HDC dc, const std::u16string& text) {
+  if (text.empty()) {
+    return 0;
+  }
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, Wide(text), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_CALCRECT);
+  return r.right - r.left;
+}
+
+std::u16string MenuString(HMENU menu, UINT position) {
+  wchar_t buffer[256] = {};
+  const int n = GetMenuStringW(menu, position, buffer, 255, MF_BYPOSITION);
+  return std::u16string(reinterpret_cast<const char16_t*>(buffer),
+                        static_cast<size_t>(std::max(n, 0)));
+}
+
+TColor SchemeColor(const TSkinData& data, TShemeColor color) {
+  return ResolveColor(data.Color(color));
+}
+
+// Paints one 16-pixel glyph of the strip in `color`; white is see-through.
+void PaintGlyph(TBitmap& bitmap, const TBitmap& glyphs, MenuGlyph glyph, const ImageRect& at,
+                TColor color) {
+  const int sx = static_cast<int>(glyph) * kMenuGlyphSize;
+  if (glyphs.Width() < sx + kMenuGlyphSize || glyphs.Height() < kMenuGlyphSize) {
+    return;
+  }
+  for (int y = 0; y < kMenuGlyphSize; ++y) {
+    for (int x = 0; x < kMenuGlyphSize; ++x) {
+      const int dx = at.left + x;
+      const int dy = at.top + y;
+      if (dx < 0 || dy < 0 || dx >= bitmap.Width() || dy >= bitmap.Height()) {
+        continue;
+      }
+      if ((glyphs.Pixel(sx + x, y) & 0xFFFFFF) != 0xFFFFFF) {
+        bitmap.SetPixel(dx, dy, color);
+      }
+    }
+  }
+}
+
+// Where the item's menu window shows its client area, in window coordinates.
+POINT ClientOffset(HWND wnd) {
+  RECT window{};
+  GetWindowRect(wnd, &window);
+  POINT origin{0, 0};
+  ClientToScreen(wnd, &origin);
+  return {origin.x - window.left, origin.y - window.top};
+}
+
+}  // namespace
+
+void TWinSkinForm::WMINITMENU(HMENU menu) {
+  if (menu == nullptr || !IsMenu(menu)) {
+    return;
+  }
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    const UINT position = static_cast<UINT>(i);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+    if (!GetMenuItemInfoW(menu, position, TRUE, &info)) {
+      continue;
+    }
+    const bool known =
+        std::any_of(skinned_items_.begin(), skinned_items_.end(), [&](const SkinnedMenuItem& item) {
+          return item.menu == menu && item.position == position;
+        });
+    // Items the window draws itself or shows as bitmaps stay as they are.
+    if (!known && !(info.fType & (MFT_OWNERDRAW | MFT_BITMAP))) {
+      SkinnedMenuItem item;
+      item.menu = menu;
+      item.position = position;
+      item.id = info.wID;
+      item.type = info.fType;
+      item.submenu = info.hSubMenu;
+      item.caption = (info.fType & MFT_SEPARATOR) ? std::u16string() : MenuString(menu, position);
+      MENUITEMINFOW owner_drawn{};
+      owner_drawn.cbSize = sizeof(owner_drawn);
+      owner_drawn.fMask = MIIM_FTYPE;
+      owner_drawn.fType = info.fType | MFT_OWNERDRAW;
+      if (SetMenuItemInfoW(menu, position, TRUE, &owner_drawn)) {
+        skinned_items_.push_back(std::move(item));
+      }
+    }
+    if (info.hSubMenu != nullptr) {
+      WMINITMENU(info.hSubMenu);
+    }
+  }
+}
+
+void TWinSkinForm::RestoreMenuItems() {
+  for (const SkinnedMenuItem& item : skinned_items_) {
+    if (!IsMenu(item.menu)) {
+      continue;
+    }
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    info.fType = item.type;
+    SetMenuItemInfoW(item.menu, item.position, TRUE, &info);
+  }
+  skinned_items_.clear();
+}
+
+const TWinSkinForm::SkinnedMenuItem* TWinSkinForm::FindSkinnedItem(HMENU menu, UINT id) const {
+  for (const SkinnedMenuItem& item : skinned_items_) {
+    if (item.id == id && (menu == nullptr || item.menu == menu)) {
+      return &item;
+    }
+  }
+  return nullptr;
+}
+
+bool TWinSkinForm::WMMEASUREITEM(MEASUREITEMSTRUCT& measure) {
+  if (measure.CtlType != ODT_MENU || skin_data_ == nullptr) {
+    return false;
+  }
+  const SkinnedMenuItem* item = FindSkinnedItem(nullptr, measure.itemID);
+  // The window's own owner-drawn items are its own to measure.
+  if (item == nullptr) {
+    return false;
+  }
+  if (TSkinManage* manager = Manager(); manager != nullptr && Form() != nullptr) {
+    manager->SetPopMenu();
+  }
+  const int margin = skin_data_->MenuItem != nullptr ? skin_data_->MenuItem->LeftWidth : 0;
+  const bool empty = item->caption.empty();
+  int width = 0;
+  int height = GetSystemMetrics(SM_CYMENUSIZE);
+  if (!empty) {
+    const ScopedGetDC dc(nullptr);
+    const UniqueFont font = MenuFont();
+    const ScopedSelectObject select(dc.Get(), font.Get());
+    const MenuCaptionParts parts = SplitMenuCaption(item->caption);
+    width = TextWidth(dc.Get(), parts.text);
+    if (!parts.shortcut.empty()) {
+      width += kMenuGlyphSize + TextWidth(dc.Get(), parts.shortcut);
+    }
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    height = std::max<int>(static_cast<int>(measure.itemHeight), metrics.tmHeight);
+  }
+  const MenuItemSize size = MeasureNativeMenuItem(width, height, empty, margin, false);
+  measure.itemWidth = static_cast<UINT>(size.width);
+  measure.itemHeight = static_cast<UINT>(size.height);
+  return true;
+}
+
+bool TWinSkinForm::WMDRAWITEM(const DRAWITEMSTRUCT& draw) {
+  if (draw.CtlType != ODT_MENU || skin_data_ == nullptr) {
+    return false;
+  }
+  const HMENU menu = reinterpret_cast<HMENU>(draw.hwndItem);
+  const SkinnedMenuItem* item = FindSkinnedItem(menu, draw.itemID);
+  if (item == nullptr) {
+    return false;
+  }
+  if (TSkinManage* manager = Manager()) {
+    if (Form() != nullptr) {
+      manager->SetPopMenu();
+    }
+    manager->SetHMenu(menu);
+  }
+  if (skin_data_->MenuItem == nullptr || skin_data_->MenuItem->Map.Empty()) {
+    DefaultMenuItem(*item, draw);
+  } else {
+    DrawMenuItem(*item, draw);
+  }
+  return true;
+}
+
+void TWinSkinForm::DrawMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw) {
+  const RECT& rc = draw.rcItem;
+  const int w = rc.right - rc.left;
+  const int h = rc.bottom - rc.top;
+  if (w <= 0 || h <= 0) {
+    return;
+  }
+  TBitmap bitmap(w, h);
+  const TBitmap* background = nullptr;
+  POINT offset{kPopupBorder, kPopupBorder};
+  if (TSkinManage* manager = Manager()) {
+    background = manager->GetMenuBg(item.menu);
+    for (const auto& popup : manager->Menus()) {
+      if (popup->Menu() == item.menu && IsWindow(popup->Handle())) {
+        offset = ClientOffset(popup->Handle());
+      }
+    }
+  }
+  if (background != nullptr && !background->Empty()) {
+    StretchCopy(bitmap, {0, 0, w, h}, *background,
+                {rc.left + offset.x, rc.top + offset.y, rc.right + offset.x, rc.bottom + offset.y});
+  } else {
+    bitmap.Fill(SchemeColor(*skin_data_, TShemeColor::csMenubg));
+  }
+  const bool separator = item.caption.empty();
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0 && !separator;
+  const bool enabled = !(draw.itemState & (ODS_GRAYED | ODS_DISABLED));
+  const TDataSkinObject& object = *skin_data_->MenuItem;
+  const int margin = object.LeftWidth;
+  const MenuItemParts parts = LayoutMenuItem({0, 0, w, h}, margin, 0);
+  const TColor text_color =
+      SchemeColor(*skin_data_, enabled ? TShemeColor::csMenuText : TShemeColor::csTextDisable);
+  if (separator) {
+    const TColor line = SchemeColor(*skin_data_, TShemeColor::csButtonShadow);
+    for (int x = parts.separator_left; x < parts.separator_right; ++x) {
+      bitmap.SetPixel(x, parts.separator_y, line);
+    }
+  } else {
+    const int frame = selected ? kMenuItemSelectedFrame : kMenuItemNormalFrame;
+    const int frames = std::max(object.Frame, 1);
+    if (object.Tile == 1) {
+      DrawRectTile(bitmap, {0, 0, w, h}, object.Map, MarginsOf(object), object.Trans == 1, frames,
+                   frame);
+    } else {
+      DrawRect2(bitmap, {0, 0, w, h}, object.Map, MarginsOf(object), object.Trans == 1, frames,
+                frame);
+    }
+    if (draw.itemState & ODS_CHECKED) {
+      PaintGlyph(bitmap, skin_data_->MenuImages,
+                 (item.type & MFT_RADIOCHECK) ? MenuGlyph::kRadio : MenuGlyph::kCheck, parts.check,
+                 text_color);
+    }
+    if (item.submenu != nullptr) {
+      PaintGlyph(bitmap, skin_data_->MenuImages, MenuGlyph::kSubMenuArrow, parts.arrow, text_color);
+    }
+  }
+  const UniqueBitmap dib = MakeDibSection(bitmap, false);
+  const UniqueMemoryDC memory(CreateCompatibleDC(draw.hDC));
+  if (!dib || !memory) {
+    return;
+  }
+  const ScopedSelectObject select(memory.Get(), dib.Get());
+  if (!separator) {
+    DrawItemText(memory.Get(), item,
+                 {parts.text.left, parts.text.top, parts.text.right, parts.text.bottom},
+                 text_color);
+  }
+  BitBlt(draw.hDC, rc.left, rc.top, w, h, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinForm::DefaultMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw) {
+  const RECT& rc = draw.rcItem;
+  const bool separator = item.caption.empty();
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0 && !separator;
+  const bool enabled = !(draw.itemState & (ODS_GRAYED | ODS_DISABLED));
+  const UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(
+      SchemeColor(*skin_data_, selected ? TShemeColor::csHilight : TShemeColor::csMenubg))));
+  FillRect(draw.hDC, &rc, brush.Get());
+  const MenuItemParts parts = LayoutMenuItem({rc.left, rc.top, rc.right, rc.bottom}, 0, 0);
+  if (separator) {
+    const UniqueBrush line(CreateSolidBrush(
+        static_cast<COLORREF>(SchemeColor(*skin_data_, TShemeColor::csButtonShadow))));
+    const RECT r{parts.separator_left, parts.separator_y, parts.separator_right,
+                 parts.separator_y + 1};
+    FillRect(draw.hDC, &r, line.Get());
+    return;
+  }
+  const TColor color = SchemeColor(*skin_data_, !enabled   ? TShemeColor::csTextDisable
+                                                : selected ? TShemeColor::csHilightText
+                                                           : TShemeColor::csMenuText);
+  if (draw.itemState & ODS_CHECKED) {
+    const RECT check{parts.check.left, parts.check.top, parts.check.right, parts.check.bottom};
+    DrawTextW(draw.hDC, L"\x2713", 1, const_cast<RECT*>(&check),
+              DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+  }
+  DrawItemText(draw.hDC, item,
+               {parts.text.left, parts.text.top, parts.text.right, parts.text.bottom}, color);
+}
+
+void TWinSkinForm::DrawItemText(HDC dc, const SkinnedMenuItem& item, const RECT& rect,
+                                TColor color) {
+  const UniqueFont font = MenuFont();
+  const ScopedSelectObject select(dc, font.Get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, static_cast<COLORREF>(color));
+  const MenuCaptionParts parts = SplitMenuCaption(item.caption);
+  RECT text = rect;
+  DrawTextW(dc, Wide(parts.text), static_cast<int>(parts.text.size()), &text,
+            DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+  if (!parts.shortcut.empty()) {
+    RECT shortcut = rect;
+    DrawTextW(dc, Wide(parts.shortcut), static_cast<int>(parts.shortcut.size()), &shortcut,
+              DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+  }
+}
+
+}  // namespace kova
