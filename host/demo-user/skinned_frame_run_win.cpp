@@ -13,6 +13,7 @@
 #include "forms/controls/forms.h"
 #include "screenshot_win.h"
 #include "skin/apply/skin_manage_win.h"
+#include "skin/apply/skin_preview.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/system_colors.h"
 #include "window_search_win.h"
@@ -26,8 +27,9 @@ using std::chrono::milliseconds;
 constexpr wchar_t kCaption[] = L"KOVA Internet Security";
 constexpr wchar_t kBoxText[] = L"KOVA Internet Security protects this computer.";
 constexpr wchar_t kOtherCaption[] = L"Another window";
-// The size the skin's preview in the documentation has, so the two compare directly.
-constexpr RECT kFormBounds{60, 60, 60 + 480, 60 + 300};
+constexpr POINT kFormPosition{60, 60};
+// The size of the skin's preview in the documentation, so the two compare directly.
+constexpr SIZE kFormSize{480, 300};
 // Long enough for the manager's delayed set-up and the first non-client paint.
 constexpr milliseconds kSettle = 600ms;
 constexpr milliseconds kClickWait = 10s;
@@ -134,8 +136,12 @@ std::unique_ptr<TForm> MakeForm(const TSkinData& skin) {
       {TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize});
   form->SetCaption(u"KOVA Internet Security");
   form->SetColor(ResolveColor(skin.Color(TShemeColor::csButtonFace)));
-  form->SetBounds(kFormBounds.left, kFormBounds.top, kFormBounds.right - kFormBounds.left,
-                  kFormBounds.bottom - kFormBounds.top);
+  form->SetLeft(kFormPosition.x);
+  form->SetTop(kFormPosition.y);
+  // The skinned frame keeps the client area and puts the skin's borders around it.
+  const SkinFrameMetrics frame = FrameMetrics(skin);
+  form->SetClientWidth(kFormSize.cx - frame.left - frame.right);
+  form->SetClientHeight(kFormSize.cy - frame.caption - frame.bottom);
   return form;
 }
 
