@@ -134,7 +134,8 @@ std::unique_ptr<TForm> MakeForm(const TSkinData& skin) {
   form->SetBorderStyle(TFormBorderStyle::bsSizeable);
   form->SetBorderIcons(
       {TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize});
-  form->SetCaption(u"KOVA Internet Security");
+  const std::wstring caption = kCaption;
+  form->SetCaption(WideString(caption.begin(), caption.end()));
   form->SetColor(ResolveColor(skin.Color(TShemeColor::csButtonFace)));
   form->SetLeft(kFormPosition.x);
   form->SetTop(kFormPosition.y);
