@@ -5,6 +5,10 @@
 //       real mouse click through the window system.
 //   kova-demo-user firewall OUT.png
 //       runs the firewall prompt from inside this installation, saves it and accepts.
+//   kova-demo-user frame SKIN.skn SHOTS-FOLDER
+//       shows a framework form and a message box in that skin, saves them, and asks for
+//       real clicks ("click NAME X Y") on OK, maximize, restore and close, printing the
+//       window's state after each.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -15,13 +19,15 @@
 #include "firewall_prompt_run_win.h"
 #include "base/win/handles_win.h"
 #include "screenshot_win.h"
+#include "skinned_frame_run_win.h"
 #include "window_search_win.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "usage: kova-demo-user shot TITLE OUT.png [TEXT]\n"
-    "       kova-demo-user firewall OUT.png\n";
+    "       kova-demo-user firewall OUT.png\n"
+    "       kova-demo-user frame SKIN.skn SHOTS-FOLDER\n";
 
 std::vector<std::wstring> Arguments() {
   int count = 0;
@@ -62,6 +68,9 @@ int main() {
   }
   if (arguments.size() == 2 && arguments[0] == L"firewall") {
     return kova::demo::RunFirewallPrompt(arguments[1]);
+  }
+  if (arguments.size() == 3 && arguments[0] == L"frame") {
+    return kova::demo::RunSkinnedFrame(arguments[1], arguments[2]);
   }
   std::fputs(kUsage, stderr);
   return 2;

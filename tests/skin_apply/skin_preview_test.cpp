@@ -97,5 +97,50 @@ TEST(SkinPreviewTest, CaptionButtonsSitWhereTheWindowPlacesThem) {
   EXPECT_NE(out.Pixel(32, 4), 0x333333);
 }
 
+// See-through side borders under an opaque title strip: the window's region cuts their
+// key-coloured corners, so the preview shows the desktop there instead of the strip.
+TEST(SkinPreviewTest, ShowsTheDesktopWhereTheWindowRegionCutsTheCorners) {
+  constexpr TColor kKey = 0xFF00FF;
+  constexpr TColor kGreen = 0x00FF00;
+  constexpr TColor kDesktop = 0xFFFFFF;
+  // Two 4 x 20 states side by side, with a 3 x 3 key square in both outer corners.
+  auto side = [&](bool left) {
+    TBitmap b(8, 20);
+    b.Fill(kGreen);
+    for (int f = 0; f < 2; ++f) {
+      for (int y : {0, 1, 2, 17, 18, 19}) {
+        for (int i = 0; i < 3; ++i) {
+          b.SetPixel(f * 4 + (left ? i : 3 - i), y, kKey);
+        }
+      }
+    }
+    return b;
+  };
+  TSkinData data(nullptr);
+  testing::Load(
+      data,
+      {"[Personality]\nTop=t.bmp\nTopFrame=2\nTopTrans=0\n"
+       "Left=l.bmp\nLeftFrame=2\nLeftTrans=1\nLeftTopHeight=4\nLeftBotHeight=4\nLeftStretch=1\n"
+       "Right=r.bmp\nRightFrame=2\nRightTrans=1\nRightTopHeight=4\nRightBotHeight=4\n"
+       "RightStretch=1\nBottom=b.bmp\nBottomFrame=2\n",
+       {{"t.bmp", Solid(20, 40, kGreen)},
+        {"l.bmp", side(true)},
+        {"r.bmp", side(false)},
+        {"b.bmp", Solid(20, 8, kGreen)}}});
+  const TBitmap out = ComposeSkinPreview(data, {100, 60, true, ""});
+  ASSERT_FALSE(out.Empty());
+  const struct {
+    int x, y;
+    bool desktop;
+  } cases[] = {
+      {0, 0, true},   {2, 0, true},   {0, 2, true},    {3, 0, false},  {3, 3, false},
+      {99, 0, true},  {97, 2, true},  {96, 0, false},  {0, 59, true},  {2, 57, true},
+      {3, 59, false}, {99, 59, true}, {96, 59, false}, {50, 0, false}, {0, 30, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(out.Pixel(c.x, c.y) == kDesktop, c.desktop) << "at " << c.x << "," << c.y;
+  }
+}
+
 }  // namespace
 }  // namespace kova

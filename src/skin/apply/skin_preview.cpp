@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
+#include <vector>
 
+#include "skin/apply/bitmap_region.h"
 #include "skin/apply/frame_geometry.h"
+#include "skin/apply/frame_region.h"
 #include "skin/apply/title_strip.h"
 #include "skin/data/frame_compose.h"
+#include "skin/data/image_utils.h"
 #include "skin/data/system_colors.h"
 
 namespace kova {
@@ -24,6 +29,63 @@ void DrawBorder(TBitmap& out, const TDataSkinObject& border, const ImageRect& re
   }
   const TBitmap strip = ComposeBorderStrip(border, side, w, h, active);
   StretchCopy(out, rect, strip, {0, 0, w, h}, border.Trans == 1);
+}
+
+// Marks the pixels of one mask row by row.
+class MaskSink : public RegionSink {
+ public:
+  MaskSink(std::vector<uint8_t>& mask, int width, int height)
+      : mask_(mask), width_(width), height_(height) {}
+  void Unite(std::span<const ImageRect> rects) override {
+    for (const ImageRect& r : rects) {
+      Mark(r);
+    }
+  }
+  void Mark(const ImageRect& r) {
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, height_); ++y) {
+      for (int x = std::max(r.left, 0); x < std::min(r.right, width_); ++x) {
+        mask_[static_cast<size_t>(y) * width_ + x] = 1;
+      }
+    }
+  }
+
+ private:
+  std::vector<uint8_t>& mask_;
+  int width_;
+  int height_;
+};
+
+// What the window's region leaves out shows the desktop, as it does on the screen: the
+// region is planned and cut the way the skinned window's is.
+void CutToWindowRegion(TBitmap& out, const TSkinData& data, const FrameWidths& frame, bool active) {
+  const int W = out.Width();
+  const int H = out.Height();
+  const std::vector<FrameRegionPart> parts =
+      PlanFrameRegion(data, frame, SkinBorderStyle::kSizable, W, H);
+  if (parts.empty()) {
+    return;
+  }
+  std::vector<uint8_t> inside(static_cast<size_t>(W) * H, 0);
+  MaskSink sink(inside, W, H);
+  for (const FrameRegionPart& part : parts) {
+    const ImageRect& r = part.rect;
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    const TDataSkinObject* border = part.rendered ? BorderObject(data, *part.rendered) : nullptr;
+    if (border != nullptr && !border->Map.Empty() && w > 0 && h > 0) {
+      const TBitmap strip = ComposeBorderStrip(*border, *part.rendered, w, h, active);
+      BitmapToRegionRuns(strip, r.left, r.top, kTransparentKey, kFrameKeyTolerance, sink);
+    } else {
+      sink.Mark(r);
+    }
+  }
+  for (int y = 0; y < H; ++y) {
+    for (int x = 0; x < W; ++x) {
+      if (inside[static_cast<size_t>(y) * W + x] == 0) {
+        out.SetPixel(x, y, kDesktop);
+      }
+    }
+  }
 }
 
 // A 5 x 7 pixel font for the caption text: digits, capitals (small letters are drawn
@@ -147,6 +209,7 @@ TBitmap ComposeSkinPreview(const TSkinData& data, const SkinPreviewOptions& opti
   DrawCaptionButtons(strip, LayoutCaptionButtons(data, window, context), active);
   // The top border's see-through pixels stay see-through on the window too.
   StretchCopy(out, {0, 0, W, frame.caption}, strip, {0, 0, W, frame.caption}, data.Top->Trans == 1);
+  CutToWindowRegion(out, data, frame, active);
   return out;
 }
 
