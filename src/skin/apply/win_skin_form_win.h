@@ -141,7 +141,6 @@ class TWinSkinForm : public TComponent {
 
   // The skinned menu bar, or null for a window without a menu.
   TWinSkinMenu* MenuBar() const { return skin_menu_.get(); }
-  int MenuHeight() const { return menu_height_; }
   void RedrawMenuButton(const TMenuBtn& button);
   // Opens the button's menu below it (posting its command first); returns when it closes.
   void CheckMenu(TMenuBtn& button);
