@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "skin/apply/skin_control_draw.h"
 #include "skin/apply/skin_control_paint.h"
 #include "../skin_model/skin_fixture.h"
+#include "product_skin.h"
 
 namespace kova {
 namespace {
@@ -144,6 +148,49 @@ TEST(SkinControlPaintTest, ScrollbarArrowsTrackThumbAndGrip) {
   ASSERT_TRUE(ComposeScrollbar(short_bar, skin, look));
   EXPECT_EQ(short_bar.Pixel(14, 8), FrameColor(1));
   EXPECT_EQ(short_bar.Pixel(15, 8), FrameColor(5));
+}
+
+// The product's skin gives each push-button state and each scroll-bar arrow state its
+// own look, and its grips leave the thumb showing around them.
+TEST(SkinControlPaintTest, ProductSkinStatesLookDifferent) {
+  TSkinData skin(nullptr);
+  testing::Load(skin, testing::ProductSkin());
+  ASSERT_FALSE(skin.Button->CheckMap.Empty());
+  ASSERT_FALSE(skin.Button->RadioMap.Empty());
+  ASSERT_TRUE(skin.Scrollbar && skin.HorzScrollThumb && skin.VertScrollThumb);
+  TBitmap buffer(75, 25);
+  std::vector<TColor> faces;
+  for (int frame = 1; frame <= 5; ++frame) {
+    ASSERT_TRUE(ComposePushButton(buffer, *skin.Button, frame, nullptr, 0));
+    faces.push_back(buffer.Pixel(10, 12));
+  }
+  EXPECT_NE(faces[0], faces[1]);  // normal, pressed
+  EXPECT_NE(faces[1], faces[3]);  // pressed, hot
+  EXPECT_NE(faces[2], faces[0]);  // disabled, normal
+  EXPECT_NE(faces[3], faces[0]);  // hot, normal
+  // An arrow's glyph narrows to its tip: the left arrow's first lit column holds fewer
+  // glyph pixels than its last, and the right arrow the other way round.
+  const TBitmap& parts = skin.Scrollbar->Map;
+  const int cell = parts.Width() / skin.Scrollbar->Frame;
+  auto lit_at_ends = [&](int frame) {
+    const TColor face = parts.Pixel((frame - 1) * cell + 1, 1);
+    std::vector<int> lit;
+    for (int x = 1; x < cell - 1; ++x) {
+      int count = 0;
+      for (int y = 1; y < parts.Height() - 1; ++y) {
+        count += parts.Pixel((frame - 1) * cell + x, y) != face ? 1 : 0;
+      }
+      if (count > 0) {
+        lit.push_back(count);
+      }
+    }
+    return lit.empty() ? std::pair{0, 0} : std::pair{lit.front(), lit.back()};
+  };
+  const auto left = lit_at_ends(ScrollArrowFrame(false, false, false, false));
+  const auto right = lit_at_ends(ScrollArrowFrame(false, true, false, false));
+  EXPECT_LT(left.first, left.second);
+  EXPECT_GT(right.first, right.second);
+  EXPECT_EQ(parts.Pixel((ScrollGripFrame(false) - 1) * cell, 0), kTransparentKey);
 }
 
 }  // namespace
