@@ -11,6 +11,7 @@ PushButtonReaction ApplyPushButtonEvent(PushButtonState& state, PushButtonEvent 
     case PushButtonEvent::kLeftDown:
       state.pressed = true;
       reaction.repaint = true;
+      reaction.track_leave = true;  // a press without a move before it still ends on leaving
       break;
     case PushButtonEvent::kLeftUp:
       if (state.pressed) {
