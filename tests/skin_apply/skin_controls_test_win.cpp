@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "control_skin_fixture.h"
+#include "forms/controls/forms.h"
+#include "forms/controls/stdctrls.h"
 #include "forms/graphics/dib_bitmap.h"
 #include "skin/apply/skin_messages.h"
 #include "skin/apply/win_skin_button_win.h"
@@ -295,6 +297,61 @@ TEST_F(SkinControlsTest, ScrollbarOverlayPaintsAndTrackClickScrollsOnePage) {
   RealClick(parent_.Get(), {160, 158}, {160, 158});
   EXPECT_EQ(GetScrollPos(plain, SB_CTL), 10);
   EXPECT_EQ(GetScrollPos(skinned, SB_CTL), GetScrollPos(plain, SB_CTL));
+}
+
+TEST_F(SkinControlsTest, FrameworkControlsAndTheDisableTag) {
+  TForm form(nullptr);
+  form.SetBounds(60, 60, 300, 200);
+  form.SetVisible(true);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  button->SetBounds(10, 10, 80, 24);
+  button->SetCaption(u"OK");
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  auto* check = new TCheckBox(&form);
+  check->SetParent(&form);
+  check->SetBounds(10, 40, 120, 21);
+  auto* kept = new TCheckBox(&form);
+  kept->SetParent(&form);
+  kept->SetBounds(10, 70, 120, 21);
+  kept->SetTag(skin_.DisableTag());
+  auto* radio = new TRadioButton(&form);
+  radio->SetParent(&form);
+  radio->SetBounds(10, 100, 120, 21);
+  Pump(30);
+
+  TSkinControls controls(&skin_, nullptr);
+  controls.InitChildCtrl(&form);
+  EXPECT_NE(dynamic_cast<TSkinButton*>(controls.Find(button)), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinCheckBox*>(controls.Find(check)), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinRadioButton*>(controls.Find(radio)), nullptr);
+  EXPECT_EQ(controls.Find(kept), nullptr);  // the disable tag keeps its own look
+  const size_t count = controls.Count();
+  controls.InitChildCtrl(&form);
+  EXPECT_EQ(controls.Count(), count);
+
+  // The press never reaches the native button; the release over it clicks once.
+  HWND wnd = button->Handle();
+  SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(At(Painted(wnd), 5, 12), FrameColor(2));
+  SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump(30);
+  EXPECT_EQ(clicks, 1);
+
+  check->SetChecked(true);
+  EXPECT_TRUE(check->Checked());  // the control still does its own work
+  EXPECT_EQ(At(Painted(check->Handle()), 6, 10), FrameColor(2));
+  radio->SetChecked(false);
+  EXPECT_EQ(At(Painted(radio->Handle()), 6, 10), FrameColor(1));
+
+  // Un-skinned, the button works as the native one again.
+  controls.DeleteControls();
+  SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump(30);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_NE(At(Painted(wnd), 5, 12), FrameColor(1));
 }
 
 }  // namespace

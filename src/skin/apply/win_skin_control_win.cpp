@@ -167,6 +167,8 @@ void TSkinControl::Default(TMessage& message) {
         CallWindowProcW(prev_wnd_proc_, handle_, message.Msg, message.WParam, message.LParam);
   } else if (old_window_proc_) {
     old_window_proc_(message);
+  } else if (control_ != nullptr) {
+    control_->WndProc(message);  // no method was set: the control's own one
   }
 }
 
