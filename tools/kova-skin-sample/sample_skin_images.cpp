@@ -49,9 +49,11 @@ TColor StateEdge(int frame) {
   return frame % 5 == 4 ? kAccent : (frame % 5 == 2 ? kOutline : Grey(44));
 }
 
-// A framed face per state with a one-pixel outline.
-TBitmap Boxes(int w, int h, int frames) {
-  return Strip(w, h, frames, [=](int f, int x, int y) {
+// A framed face per state with a one-pixel outline. `order` gives, per cell, which of
+// the states above it shows; without it the cells follow that order.
+TBitmap Boxes(int w, int h, int frames, const int* order = nullptr) {
+  return Strip(w, h, frames, [=](int cell, int x, int y) {
+    const int f = order != nullptr ? order[cell] : cell;
     const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
     if (edge) {
       return StateEdge(f);
@@ -222,17 +224,33 @@ TBitmap Flat(int w, int h, int frames, TColor face, TColor edge) {
   });
 }
 
-// Twenty-three scroll-bar parts: arrows in four states each, then thumbs and tracks.
+// Push buttons show normal, pressed, disabled, hot and focused; scroll thumbs normal,
+// pressed and hot.
+constexpr int kPushButtonStates[] = {0, 2, 3, 1, 4};
+constexpr int kThumbStates[] = {0, 2, 1};
+
+// Twenty-three scroll-bar parts: the left, right, up and down arrows in four states each
+// (normal, pressed, disabled, hot), the horizontal and vertical thumb grips on a
+// see-through cell, then track shades.
 TBitmap ScrollbarParts() {
   return Strip(17, 17, 23, [](int f, int x, int y) {
     if (f < 16) {
-      const int dir = f / 4;
-      if (Arrow(dir, x, y, 17, 17)) {
-        return f % 4 == 3 ? Grey(110) : kGlyph;
+      constexpr int kDirections[] = {2, 3, 1, 0};  // Arrow(): 0 down, 1 up, 2 left, 3 right
+      constexpr int kFaces[] = {0, 2, 3, 1};
+      const int state = f % 4;
+      if (Arrow(kDirections[f / 4], x, y, 17, 17)) {
+        return state == 2 ? Grey(110) : kGlyph;
       }
-      return x == 0 || y == 0 || x == 16 || y == 16 ? Grey(44) : StateFace(f % 4);
+      return x == 0 || y == 0 || x == 16 || y == 16 ? Grey(44) : StateFace(kFaces[state]);
     }
-    return f < 19 ? StateFace(f - 16) : Grey(52 + 4 * (f - 19));
+    if (f < 18) {
+      // Three short lines across the thumb, centred in the cell.
+      const int along = f == 16 ? x : y;
+      const int across = f == 16 ? y : x;
+      const bool line = across >= 5 && across <= 11 && (along == 6 || along == 8 || along == 10);
+      return line ? Grey(150) : kKey;
+    }
+    return Grey(52 + 4 * (f - 18));
   });
 }
 
@@ -265,7 +283,7 @@ std::map<std::string, TBitmap> SampleSkinImages() {
   images["menubar.bmp"] = Strip(20, 20, 2, [](int f, int, int y) {
     return y == 19 ? Grey(50) : (f == 0 ? Grey(66) : Grey(58));
   });
-  images["button.bmp"] = Boxes(40, 24, 5);
+  images["button.bmp"] = Boxes(40, 24, 5, kPushButtonStates);
   images["check.bmp"] = Glyphs13(false);
   images["radio.bmp"] = Glyphs13(true);
   images["close.bmp"] = CaptionButton(CloseGlyph, Rgb(196, 43, 28));
@@ -335,8 +353,8 @@ std::map<std::string, TBitmap> SampleSkinImages() {
   images["scrollbar.bmp"] = ScrollbarParts();
   images["horzscroll.bmp"] = Flat(20, 17, 4, Grey(52), Grey(44));
   images["vertscroll.bmp"] = Flat(17, 20, 4, Grey(52), Grey(44));
-  images["horzthumb.bmp"] = Boxes(20, 17, 3);
-  images["vertthumb.bmp"] = Boxes(17, 20, 3);
+  images["horzthumb.bmp"] = Boxes(20, 17, 3, kThumbStates);
+  images["vertthumb.bmp"] = Boxes(17, 20, 3, kThumbStates);
   images["thumbhorz.bmp"] = Thumbs(11, 19, 5, 0);
   images["thumbvert.bmp"] = Thumbs(19, 11, 5, 0);
   images["thumbdown.bmp"] = Thumbs(11, 19, 5, 1);

@@ -1,0 +1,38 @@
+// Which control skinning object a control gets, free of any window system: the class
+// table of plain windows (by class name and style) and of the framework's button-like
+// controls, each gated by the skin's SkinControls families.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "skin/data/skin_types.h"
+
+namespace kova {
+
+enum class SkinControlKind : uint8_t {
+  kNone,          // stays unskinned
+  kButton,        // TSkinButton
+  kCheckBox,      // TSkinCheckBox
+  kRadioButton,   // TSkinRadioButton
+  kScrollbar,     // TSkinScControl: a stand-alone scroll bar
+  kSizer,         // TSkinSizer: a size grip
+  kComboBox,      // TSkinComBox
+  kEdit,          // TSkinEdit
+  kNestedDialog,  // TSkinBoxH
+  kToolbar,       // TSkinBoxH
+  kProgress,      // TSkinProgress
+  kTab,           // TSkinTab
+  kFormColor,     // the framework control behind the window only takes the form colour
+};
+
+// A plain window's kind from its class name (any case) and styles.
+SkinControlKind PlainControlKind(std::string_view class_name, uint32_t style,
+                                 const TSkinControlTypes& families);
+
+// A framework control's kind from its class name (any case) for the push buttons, check
+// boxes, radio buttons and scroll bars of the framework; kNone for the others.
+SkinControlKind FrameworkControlKind(std::string_view class_name,
+                                     const TSkinControlTypes& families);
+
+}  // namespace kova
