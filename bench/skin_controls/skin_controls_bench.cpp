@@ -3,39 +3,23 @@
 // composed. A 75 x 25 push button, a 120 x 17 check box and a 200 x 17 scroll bar.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
-#include "kova-skin-sample/sample_skin_images.h"
+#include "base/streams.h"
+#include "product_skin_file.h"
+
 #include "skin/apply/check_box_look.h"
 #include "skin/apply/push_button_state.h"
 #include "skin/apply/scrollbar_geometry.h"
 #include "skin/apply/skin_control_paint.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/skin_writer.h"
 
 namespace kova {
 namespace {
 
 const TSkinData& ProductSkin() {
   static const std::unique_ptr<TSkinData> data = [] {
-    const char* root = std::getenv("KOVA_SOURCE_DIR");
-    std::ifstream file(std::filesystem::path(root != nullptr ? root : KOVA_SOURCE_DIR_DEFAULT) /
-                           "host/sample-install/skin/KOVASkin.ini",
-                       std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    const std::string ini = text.str();
-    std::vector<SkinEntry> entries{{"KOVASkin.ini", {ini.begin(), ini.end()}}};
-    for (const auto& [name, bitmap] : SampleSkinImages()) {
-      TMemoryStream bmp;
-      bitmap.SaveToStream(bmp);
-      entries.push_back({name, bmp.Data()});
-    }
-    TMemoryStream stream(MakeSkinFile(entries, 70000));
+    TMemoryStream stream(ProductSkinFile());
     auto loaded = std::make_unique<TSkinData>(nullptr);
     loaded->LoadFromStream(stream);
     return loaded;

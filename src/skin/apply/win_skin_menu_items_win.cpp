@@ -11,6 +11,7 @@
 #include "skin/apply/menu_layout.h"
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/win_skin_form_win.h"
+#include "skin/apply/win_skin_menu_win.h"
 #include "skin/apply/win_skin_pop_menu_win.h"
 #include "skin/data/frame_compose.h"
 #include "skin/data/system_colors.h"
@@ -18,19 +19,6 @@
 namespace kova {
 
 namespace {
-
-UniqueFont MenuFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    return UniqueFont(static_cast<HFONT>(nullptr));
-  }
-  return UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
-}
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
 
 // The width of menu text as the system draws it (accelerator marks take no room).
 int TextWidth(HDC dc, const std::u16string& text) {
@@ -166,7 +154,7 @@ bool TWinSkinForm::WMMEASUREITEM(MEASUREITEMSTRUCT& measure) {
   int height = GetSystemMetrics(SM_CYMENUSIZE);
   if (!empty) {
     const ScopedGetDC dc(nullptr);
-    const UniqueFont font = MenuFont();
+    const UniqueFont font = SystemMenuFont();
     const ScopedSelectObject select(dc.Get(), font.Get());
     const MenuCaptionParts parts = SplitMenuCaption(item->caption);
     width = TextWidth(dc.Get(), parts.text);
@@ -307,7 +295,7 @@ void TWinSkinForm::DefaultMenuItem(const SkinnedMenuItem& item, const DRAWITEMST
 
 void TWinSkinForm::DrawItemText(HDC dc, const SkinnedMenuItem& item, const RECT& rect,
                                 TColor color) {
-  const UniqueFont font = MenuFont();
+  const UniqueFont font = SystemMenuFont();
   const ScopedSelectObject select(dc, font.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, static_cast<COLORREF>(color));

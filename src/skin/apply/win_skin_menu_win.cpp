@@ -15,19 +15,6 @@ namespace {
 
 constexpr size_t kMaxCaption = 80;
 
-UniqueFont MenuBarFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    return UniqueFont(static_cast<HFONT>(nullptr));
-  }
-  return UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
-}
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 std::u16string MenuText(HMENU menu, UINT position) {
   wchar_t buffer[kMaxCaption + 1] = {};
   const int n =
@@ -83,7 +70,7 @@ void TWinSkinMenu::SetMenuRect(const RECT& row, const TSkinData* data, bool righ
   std::vector<MenuBarItem> items;
   {
     const ScopedGetDC dc(nullptr);
-    const UniqueFont font = MenuBarFont();
+    const UniqueFont font = SystemMenuFont();
     const ScopedSelectObject select(dc.Get(), font.Get());
     for (const auto& button : buttons_) {
       RECT r{0, 0, 0, 0};
@@ -140,7 +127,7 @@ void TWinSkinMenu::DrawButton(HDC dc, const TSkinData& data, const TMenuBtn& but
     const UniqueBrush frame(CreateSolidBrush(Scheme(data, TShemeColor::csHilight)));
     FrameRect(dc, &r, frame.Get());
   }
-  const UniqueFont font = MenuBarFont();
+  const UniqueFont font = SystemMenuFont();
   const ScopedSelectObject select(dc, font.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(
@@ -191,6 +178,15 @@ UniqueMenu CopyHMenu(HMENU menu) {
     AppendMenuW(copy.Get(), flags, id, (state & MF_SEPARATOR) ? nullptr : Wide(text));
   }
   return copy;
+}
+
+UniqueFont SystemMenuFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    return UniqueFont(static_cast<HFONT>(nullptr));
+  }
+  return UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
 }
 
 }  // namespace kova

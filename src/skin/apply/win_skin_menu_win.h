@@ -62,4 +62,11 @@ class TWinSkinMenu {
 // A new popup menu with the same items, states, ids and submenus.
 UniqueMenu CopyHMenu(HMENU menu);
 
+// The font the system draws menus in; null when the system gives no metrics.
+UniqueFont SystemMenuFont();
+// Menu texts as the system's text functions take them.
+inline const wchar_t* Wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
 }  // namespace kova
