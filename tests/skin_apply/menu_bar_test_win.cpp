@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "skin/apply/skin_messages.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin/apply/win_skin_menu_win.h"
 #include "skin_apply_fixture.h"
@@ -22,6 +23,9 @@ std::vector<HMENU> g_shown;
 // Keys sent to each menu once it is seen; the last one seen is closed.
 UINT g_key = 0;
 size_t g_menus_wanted = 1;
+// Instead of a key: the window that is sent the menu-bar selection of a screen point.
+HWND g_select_window = nullptr;
+LPARAM g_select_point = 0;
 
 void CALLBACK WatchMenus(HWND, UINT, UINT_PTR, DWORD) {
   HWND wnd = FindWindowW(L"#32768", nullptr);
@@ -33,8 +37,10 @@ void CALLBACK WatchMenus(HWND, UINT, UINT_PTR, DWORD) {
     return;
   }
   g_shown.push_back(shown);
-  if (g_shown.size() >= g_menus_wanted || g_key == 0) {
+  if (g_shown.size() >= g_menus_wanted || (g_key == 0 && g_select_window == nullptr)) {
     EndMenu();
+  } else if (g_select_window != nullptr) {
+    PostMessageW(g_select_window, kMsgMenuBarSelect, 0, g_select_point);
   } else {
     PostMessageW(wnd, WM_KEYDOWN, g_key, 0);
   }
@@ -47,6 +53,8 @@ class MenuBarTest : public testing::SkinApplyTest {
     g_shown.clear();
     g_key = 0;
     g_menus_wanted = 1;
+    g_select_window = nullptr;
+    g_select_point = 0;
     static bool registered = false;
     if (!registered) {
       registered = true;
@@ -150,6 +158,40 @@ TEST_F(MenuBarTest, RightArrowOnAnItemWithoutSubmenuOpensTheNextMenuAndWraps) {
   ASSERT_EQ(g_shown.size(), 2u);
   EXPECT_EQ(g_shown[0], subs_[2]);
   EXPECT_EQ(g_shown[1], subs_[0]);
+}
+
+TEST_F(MenuBarTest, MenuSelectOpensTheMenuOfTheButtonUnderThePoint) {
+  HWND wnd = Window(MakeBar());
+  const auto& buttons = Entry(wnd).MenuBar()->Buttons();
+  RECT window{};
+  GetWindowRect(wnd, &window);
+  const RECT file = buttons[0]->Rect();
+  const RECT view = buttons[2]->Rect();
+  // While File's menu is open, a selection over View closes it and opens View's.
+  g_select_window = wnd;
+  g_select_point = MAKELPARAM(window.left + (view.left + view.right) / 2,
+                              window.top + (view.top + view.bottom) / 2);
+  g_menus_wanted = 2;
+  UINT_PTR timer = SetTimer(nullptr, 0, 150, &WatchMenus);
+  Entry(wnd).CheckMenu(*buttons[0]);
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(g_shown.size(), 2u);
+  EXPECT_EQ(g_shown[0], subs_[0]);
+  EXPECT_EQ(g_shown[1], subs_[2]);
+
+  // With no menu open it opens the button's menu; a point beside the buttons opens none.
+  g_shown.clear();
+  g_select_window = nullptr;
+  g_menus_wanted = 1;
+  timer = SetTimer(nullptr, 0, 150, &WatchMenus);
+  SendMessageW(wnd, kMsgMenuBarSelect, 0,
+               MAKELPARAM(window.left + (file.left + file.right) / 2,
+                          window.top + (file.top + file.bottom) / 2));
+  SendMessageW(wnd, kMsgMenuBarSelect, 0, MAKELPARAM(window.left + 2, window.top + 2));
+  Pump(300);
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(g_shown.size(), 1u);
+  EXPECT_EQ(g_shown[0], subs_[0]);
 }
 
 }  // namespace

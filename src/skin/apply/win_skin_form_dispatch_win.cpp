@@ -156,6 +156,9 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     }
     case WM_SYSCOMMAND:
       return WMSysCommand(wparam, lparam);
+    case kMsgMenuBarSelect:
+      MenuSelect(lparam);
+      return 0;
     case CM_MENUCHANGED: {
       // The framework put its menu back on the window: it moves into the skin's row.
       const LRESULT result = Forward(msg, wparam, lparam);

@@ -147,6 +147,9 @@ class TWinSkinForm : public TComponent {
   // Presses another button while a menu is open, so its menu opens next.
   void ClickButton(const TMenuBtn& button);
   void CancelMenu();
+  // 0x3518: the menu-bar button under the screen point in lParam opens its menu; while
+  // another button's menu is open, that one closes first.
+  void MenuSelect(LPARAM screen_point);
 
  private:
   static LRESULT CALLBACK WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);

@@ -2,6 +2,7 @@
 // row in the frame, and opening a button's menu with the thread's message-filter hook
 // that lets the arrow keys move between buttons while a menu is open.
 #include <windows.h>
+#include <windowsx.h>
 
 #include "forms/win/platform_boundary_win.h"
 #include "skin/apply/menu_layout.h"
@@ -262,6 +263,26 @@ void TWinSkinForm::ClickButton(const TMenuBtn& button) {
   const RECT r = button.Rect();
   PostMessageW(handle_, WM_NCLBUTTONDOWN, HTCLIENT,
                MAKELPARAM(window.left + r.left + 1, window.top + r.top + 1));
+}
+
+void TWinSkinForm::MenuSelect(LPARAM screen_point) {
+  if (skin_menu_ == nullptr) {
+    return;
+  }
+  LayoutMenuBar();
+  RECT window{};
+  GetWindowRect(handle_, &window);
+  const POINT point{GET_X_LPARAM(screen_point) - window.left,
+                    GET_Y_LPARAM(screen_point) - window.top};
+  TMenuBtn* button = skin_menu_->FindBtn(point);
+  if (button == nullptr) {
+    return;
+  }
+  if (g_hook.form == this) {
+    SwitchTo(button);
+  } else if (!busy_) {
+    CheckMenu(*button);
+  }
 }
 
 void TWinSkinForm::CancelMenu() {
