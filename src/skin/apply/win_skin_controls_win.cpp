@@ -6,6 +6,7 @@
 #include "skin/apply/skin_messages.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/apply/win_skin_check_box_win.h"
+#include "skin/apply/win_skin_progress_win.h"
 #include "skin/apply/win_skin_scrollbar_win.h"
 
 namespace kova {
@@ -42,6 +43,8 @@ std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool pla
       return std::make_unique<TSkinRadioButton>(nullptr);
     case SkinControlKind::kScrollbar:
       return std::make_unique<TSkinScControl>(nullptr);
+    case SkinControlKind::kProgress:
+      return std::make_unique<TSkinProgress>(nullptr);
     default:
       (void)plain_window;
       // The other families are not painted from the skin yet: those controls keep
