@@ -5,6 +5,7 @@
 
 #include "control_skin_fixture.h"
 #include "forms/graphics/dib_bitmap.h"
+#include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_controls_win.h"
 #include "skin/apply/win_skin_progress_win.h"
 
@@ -110,6 +111,21 @@ TEST_F(SkinFamiliesTest, ProgressRepaintsTheScreenWhenItMoves) {
   ReleaseDC(bar, dc);
   EXPECT_EQ(static_cast<TColor>(inside) & 0xFFFFFF, kChunk);
   EXPECT_NE(static_cast<TColor>(beyond) & 0xFFFFFF, kChunk);
+}
+
+TEST_F(SkinFamiliesTest, NestedDialogPageTakesTheFormColour) {
+  HWND page = Child(L"#32770", 0, 10, 100, 80, 60);
+  HWND stop = Child(L"#32770", WS_TABSTOP, 100, 100, 80, 60);
+  TSkinControls controls(&skin_, nullptr);
+  ASSERT_NE(dynamic_cast<TSkinBoxH*>(controls.AddControlh(page)), nullptr);
+  // One in the tab order is a control of its own, not a page.
+  EXPECT_EQ(controls.AddControlh(stop), nullptr);
+  TDibBitmap dib(80, 60);
+  dib.Canvas().Handle();
+  SendMessageW(page, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dib.Canvas().Handle()), 0);
+  GdiFlush();
+  // The skin's form colour is 0,0,200 (blue 200).
+  EXPECT_EQ(At(dib.ToPixels(), 40, 30), static_cast<TColor>(RGB(0, 0, 200)));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/apply/skin_messages.h"
+#include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/apply/win_skin_check_box_win.h"
 #include "skin/apply/win_skin_progress_win.h"
@@ -43,6 +44,8 @@ std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool pla
       return std::make_unique<TSkinRadioButton>(nullptr);
     case SkinControlKind::kScrollbar:
       return std::make_unique<TSkinScControl>(nullptr);
+    case SkinControlKind::kNestedDialog:
+      return std::make_unique<TSkinBoxH>(nullptr);
     case SkinControlKind::kProgress:
       return std::make_unique<TSkinProgress>(nullptr);
     default:
