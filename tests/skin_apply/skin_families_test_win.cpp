@@ -8,6 +8,7 @@
 #include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_controls_win.h"
 #include "skin/apply/win_skin_progress_win.h"
+#include "skin/apply/win_skin_sizer_win.h"
 
 namespace kova {
 namespace {
@@ -126,6 +127,21 @@ TEST_F(SkinFamiliesTest, NestedDialogPageTakesTheFormColour) {
   GdiFlush();
   // The skin's form colour is 0,0,200 (blue 200).
   EXPECT_EQ(At(dib.ToPixels(), 40, 30), static_cast<TColor>(RGB(0, 0, 200)));
+}
+
+TEST_F(SkinFamiliesTest, SizeGripShowsTheFormColourUnderItsGrip) {
+  HWND grip = Child(L"SCROLLBAR", SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 300, 200, 20, 20);
+  TSkinControls controls(&skin_, nullptr);
+  ASSERT_NE(dynamic_cast<TSkinSizer*>(controls.AddControlh(grip)), nullptr);
+  const TBitmap shown = Painted(grip);
+  const TColor form = static_cast<TColor>(RGB(0, 0, 200));
+  // The top left stays clear of the grip's lines; the bottom right corner carries them.
+  EXPECT_EQ(At(shown, 1, 1), form);
+  bool lines = false;
+  for (int i = 10; i < 19; ++i) {
+    lines = lines || At(shown, i, 18) != form;
+  }
+  EXPECT_TRUE(lines);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "skin/apply/win_skin_check_box_win.h"
 #include "skin/apply/win_skin_progress_win.h"
 #include "skin/apply/win_skin_scrollbar_win.h"
+#include "skin/apply/win_skin_sizer_win.h"
 
 namespace kova {
 
@@ -46,6 +47,8 @@ std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool pla
       return std::make_unique<TSkinScControl>(nullptr);
     case SkinControlKind::kNestedDialog:
       return std::make_unique<TSkinBoxH>(nullptr);
+    case SkinControlKind::kSizer:
+      return std::make_unique<TSkinSizer>(nullptr);
     case SkinControlKind::kProgress:
       return std::make_unique<TSkinProgress>(nullptr);
     default:
