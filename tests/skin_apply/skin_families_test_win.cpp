@@ -6,9 +6,12 @@
 #include "control_skin_fixture.h"
 #include "forms/graphics/dib_bitmap.h"
 #include "skin/apply/win_skin_box_win.h"
+#include "skin/apply/skin_messages.h"
 #include "skin/apply/win_skin_controls_win.h"
+#include "skin/apply/win_skin_edit_win.h"
 #include "skin/apply/win_skin_progress_win.h"
 #include "skin/apply/win_skin_sizer_win.h"
+#include "skin/data/system_colors.h"
 
 namespace kova {
 namespace {
@@ -142,6 +145,26 @@ TEST_F(SkinFamiliesTest, SizeGripShowsTheFormColourUnderItsGrip) {
     lines = lines || At(shown, i, 18) != form;
   }
   EXPECT_TRUE(lines);
+}
+
+TEST_F(SkinFamiliesTest, EditBorderInTheSkinColourAlsoOnTheEngineMessage) {
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"text", WS_CHILD | WS_VISIBLE, 10, 200,
+                              100, 24, parent_.Get(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  TSkinControls controls(&skin_, nullptr);
+  ASSERT_NE(dynamic_cast<TSkinEdit*>(controls.AddControlh(edit)), nullptr);
+  TDibBitmap dib(100, 24);
+  dib.Canvas().Handle();
+  const COLORREF before = GetPixel(dib.Canvas().Handle(), 0, 12);
+  EXPECT_EQ(SendMessageW(edit, kMsgPaintEditInto, reinterpret_cast<WPARAM>(dib.Canvas().Handle()),
+                         kSkinMarker),
+            kSkinMarker);
+  GdiFlush();
+  const TBitmap shown = dib.ToPixels();
+  const TColor shadow = ResolveColor(skin_.Color(TShemeColor::csButtonShadow));
+  EXPECT_NE(static_cast<TColor>(before) & 0xFFFFFF, shadow);
+  EXPECT_EQ(At(shown, 0, 12), shadow);
+  EXPECT_EQ(At(shown, 99, 0), shadow);
+  EXPECT_NE(At(shown, 50, 12), shadow);  // the text area is the edit's own
 }
 
 }  // namespace

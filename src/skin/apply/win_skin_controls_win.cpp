@@ -7,6 +7,7 @@
 #include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/apply/win_skin_check_box_win.h"
+#include "skin/apply/win_skin_edit_win.h"
 #include "skin/apply/win_skin_progress_win.h"
 #include "skin/apply/win_skin_scrollbar_win.h"
 #include "skin/apply/win_skin_sizer_win.h"
@@ -49,6 +50,8 @@ std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool pla
       return std::make_unique<TSkinBoxH>(nullptr);
     case SkinControlKind::kSizer:
       return std::make_unique<TSkinSizer>(nullptr);
+    case SkinControlKind::kEdit:
+      return std::make_unique<TSkinEdit>(nullptr);
     case SkinControlKind::kProgress:
       return std::make_unique<TSkinProgress>(nullptr);
     default:
