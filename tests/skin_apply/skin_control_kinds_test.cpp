@@ -42,6 +42,7 @@ TEST(SkinControlKindsTest, PlainWindowClassTable) {
       {"TCheckBox", 0, K::kCheckBox},
       {"ToolbarWindow32", 0, K::kToolbar},
       {"TProgressBar", 0, K::kProgress},
+      {"msctls_progress32", 0, K::kProgress},
       {"Static", 0, K::kFormColor},
   };
   for (const auto& c : cases) {
@@ -62,6 +63,7 @@ TEST(SkinControlKindsTest, FamiliesGateTheirRules) {
     EXPECT_EQ(FrameworkControlKind(name, none), K::kNone) << name;
   }
   EXPECT_EQ(PlainControlKind("ScrollBar", 0, none), K::kNone);
+  EXPECT_EQ(PlainControlKind("msctls_progress32", 0, none), K::kNone);
   // A size grip is skinned whatever the families say.
   EXPECT_EQ(PlainControlKind("ScrollBar", 0x10, none), K::kSizer);
   EXPECT_EQ(FrameworkControlKind("tcheckbox", DefaultSkinControls()), K::kCheckBox);

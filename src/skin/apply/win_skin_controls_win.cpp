@@ -4,9 +4,13 @@
 #include <string>
 
 #include "skin/apply/skin_messages.h"
+#include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/apply/win_skin_check_box_win.h"
+#include "skin/apply/win_skin_edit_win.h"
+#include "skin/apply/win_skin_progress_win.h"
 #include "skin/apply/win_skin_scrollbar_win.h"
+#include "skin/apply/win_skin_sizer_win.h"
 
 namespace kova {
 
@@ -42,6 +46,14 @@ std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool pla
       return std::make_unique<TSkinRadioButton>(nullptr);
     case SkinControlKind::kScrollbar:
       return std::make_unique<TSkinScControl>(nullptr);
+    case SkinControlKind::kNestedDialog:
+      return std::make_unique<TSkinBoxH>(nullptr);
+    case SkinControlKind::kSizer:
+      return std::make_unique<TSkinSizer>(nullptr);
+    case SkinControlKind::kEdit:
+      return std::make_unique<TSkinEdit>(nullptr);
+    case SkinControlKind::kProgress:
+      return std::make_unique<TSkinProgress>(nullptr);
     default:
       (void)plain_window;
       // The other families are not painted from the skin yet: those controls keep
