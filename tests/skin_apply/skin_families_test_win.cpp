@@ -19,6 +19,7 @@ namespace {
 using testing::FrameColor;
 
 constexpr TColor kChunk = 0x00A0C0;
+constexpr const wchar_t* kProgressClass = L"TProgressBar";
 
 // The frame-coloured skin with a progress frame (2 frames, margins of 2) and a chunk of
 // one plain colour.
@@ -40,6 +41,16 @@ class SkinFamiliesTest : public ::testing::Test {
     INITCOMMONCONTROLSEX init{sizeof(init), ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&init));
     testing::Load(skin_, FamiliesSkin());
+    // A framework progress bar: a window of the platform's class under the framework's
+    // class name, which is the name the class table knows.
+    static const bool registered = [] {
+      WNDCLASSW cls{};
+      GetClassInfoW(nullptr, PROGRESS_CLASSW, &cls);
+      cls.hInstance = GetModuleHandleW(nullptr);
+      cls.lpszClassName = kProgressClass;
+      return RegisterClassW(&cls) != 0;
+    }();
+    ASSERT_TRUE(registered);
     parent_.Reset(CreateWindowExW(0, L"STATIC", L"families", WS_POPUP | WS_VISIBLE, 50, 50, 400,
                                   300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     ASSERT_TRUE(parent_);
@@ -67,8 +78,8 @@ class SkinFamiliesTest : public ::testing::Test {
 
 TEST_F(SkinFamiliesTest, ProgressFillsItsChunkInProportionToThePosition) {
   // 104 wide: 100 pixels inside the frame's margins, one per step of 0..100.
-  HWND bar = Child(PROGRESS_CLASSW, 0, 10, 10, 104, 20);
-  HWND upright = Child(PROGRESS_CLASSW, PBS_VERTICAL, 150, 10, 20, 104);
+  HWND bar = Child(kProgressClass, 0, 10, 10, 104, 20);
+  HWND upright = Child(kProgressClass, PBS_VERTICAL, 150, 10, 20, 104);
   TSkinControls controls(&skin_, nullptr);
   ASSERT_NE(dynamic_cast<TSkinProgress*>(controls.AddControlh(bar)), nullptr);
   ASSERT_NE(dynamic_cast<TSkinProgress*>(controls.AddControlh(upright)), nullptr);
@@ -104,7 +115,7 @@ TEST_F(SkinFamiliesTest, ProgressFillsItsChunkInProportionToThePosition) {
 }
 
 TEST_F(SkinFamiliesTest, ProgressRepaintsTheScreenWhenItMoves) {
-  HWND bar = Child(PROGRESS_CLASSW, 0, 10, 50, 104, 20);
+  HWND bar = Child(kProgressClass, 0, 10, 50, 104, 20);
   TSkinControls controls(&skin_, nullptr);
   controls.AddControlh(bar);
   SendMessageW(bar, PBM_SETPOS, 50, 0);

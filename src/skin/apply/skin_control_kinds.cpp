@@ -91,9 +91,6 @@ SkinControlKind PlainControlKind(std::string_view class_name, uint32_t style,
   if (name == "tprogressbar") {
     return K::kProgress;
   }
-  if (name == "msctls_progress32") {
-    return Gate(families, F::xcProgress, K::kProgress);
-  }
   if (name == "systabcontrol32") {
     return families.Has(F::xcTab) && (style & kTabOwnerDraw) == 0 ? K::kTab : K::kNone;
   }
