@@ -19,6 +19,8 @@ TSkinManage* ListeningManager() {
   return manager != nullptr && !manager->IsShuttingDown() ? manager : nullptr;
 }
 
+constexpr LONG kSizeGripStyle = 0x10;  // SBS_SIZEGRIP
+
 // Popup-menu windows are made by class atom, so the name comes from the window itself.
 bool IsPopupMenuWindow(HWND wnd) {
   return GetWindowClassname(wnd) == u"#32768";
@@ -44,6 +46,11 @@ LRESULT CALLBACK SkinHookCBT(int code, WPARAM wparam, LPARAM lparam) {
             manager->AddMenu(wnd);
           } else if (cs->dwExStyle & WS_EX_MDICHILD) {
             manager->AddForm(wnd);
+          } else if ((cs->style & kSizeGripStyle) != 0 &&
+                     LowerAscii(GetWindowClassname(wnd)) == u"scrollbar") {
+            if (TWinSkinForm* parent = manager->FindSkinForm(cs->hwndParent)) {
+              parent->AddControlh(wnd);
+            }
           }
           break;
         }

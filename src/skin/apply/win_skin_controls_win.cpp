@@ -145,6 +145,14 @@ void TSkinControls::DeleteControls() {
   all.clear();
 }
 
+void TSkinControls::SkinChange() {
+  for (const auto& control : controls_) {
+    if (control && control->State() != SkinControlState::kDestroyed) {
+      control->SkinChange();
+    }
+  }
+}
+
 TSkinControl* TSkinControls::Find(HWND wnd) const {
   for (const auto& control : controls_) {
     if (control && control->Handle() == wnd && control->State() != SkinControlState::kDestroyed) {

@@ -35,6 +35,8 @@ class TSkinControls {
   void PurgeDestroyed();
   // Un-skins and frees every object.
   void DeleteControls();
+  // Every live object reads the changed skin.
+  void SkinChange();
 
   TSkinControl* Find(HWND wnd) const;
   TSkinControl* Find(const TWinControl* control) const;

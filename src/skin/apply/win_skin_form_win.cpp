@@ -198,6 +198,7 @@ void TWinSkinForm::FinishSetup() {
   GetClientRect(handle_, &client_rect_);
   native_frame_ = {(window.right - window.left) - client_rect_.right,
                    (window.bottom - window.top) - client_rect_.bottom};
+  InitControls();
   const bool mdi_child = form_style_ == SkinFormStyle::kMDIChild;
   if (skin_frame_) {
     if (mdi_child && window_state_ == SkinWindowState::kMaximized) {
@@ -325,6 +326,7 @@ void TWinSkinForm::RestoreWindowProc() {
 
 void TWinSkinForm::UnSubclass() {
   UnhookFormMethod();
+  DeleteControls();
   UnSubclassMDI();
   if (prev_proc_ == nullptr) {
     Uncropwindow();
@@ -363,6 +365,7 @@ void TWinSkinForm::UnSubclass() {
 
 void TWinSkinForm::UnSubclass3() {
   UnhookFormMethod();
+  DeleteControls();
   UnSubclassMDI();
   RestoreWindowProc();
   ReleaseMenuBar();
@@ -399,6 +402,9 @@ void TWinSkinForm::SkinChange() {
       control->SetHeight(height);
     }
     Cropwindow();
+  }
+  if (controls_ != nullptr) {
+    controls_->SkinChange();
   }
   RePaint();
   AfterSkin();

@@ -21,6 +21,7 @@
 #include "skin/apply/caption_buttons.h"
 #include "skin/apply/frame_geometry.h"
 #include "skin/apply/skin_form_types.h"
+#include "skin/apply/win_skin_controls_win.h"
 #include "skin/apply/win_sys_button_win.h"
 #include "skin/data/skin_data.h"
 
@@ -93,6 +94,14 @@ class TWinSkinForm : public TComponent {
   void SkinChange();
   // The window got no skin after all: its own procedure back, nothing more to do.
   void GiveUp();
+
+  // The skinned controls of the window: a framework form's controls by their classes, a
+  // plain dialog's child windows by their window classes.
+  void InitControls();
+  // A control window made after set-up (a size grip) joins the list.
+  TSkinControl* AddControlh(HWND wnd);
+  void DeleteControls();
+  TSkinControls* Controls() const { return controls_.get(); }
 
   // Paints borders, title strip and caption buttons into `dc`, or into the window's own
   // device context when null.
@@ -310,6 +319,7 @@ class TWinSkinForm : public TComponent {
   std::vector<std::unique_ptr<TWinSysButton>> sys_buttons_;
   std::vector<SkinnedMenuItem> skinned_items_;
   std::unique_ptr<TWinSkinMenu> skin_menu_;
+  std::unique_ptr<TSkinControls> controls_;
   TNCObject* hot_object_ = nullptr;
   UINT_PTR timer_ = 0;
   int hover_time_ = 0;
