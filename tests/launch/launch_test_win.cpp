@@ -96,7 +96,12 @@ std::optional<SetupLog> WaitForLog(const fs::path& directory,
       std::ifstream in(path, std::ios::binary);
       std::stringstream text;
       text << in.rdbuf();
-      return ParseLog(text.str());
+      // Under Wine the renamed file can show up before it can be read; every complete
+      // log names the module.
+      SetupLog log = ParseLog(text.str());
+      if (log.values.count("module") != 0) {
+        return log;
+      }
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
