@@ -70,5 +70,32 @@ TEST(SkinControlKindsTest, FamiliesGateTheirRules) {
   EXPECT_EQ(FrameworkControlKind("TPanel", DefaultSkinControls()), K::kNone);
 }
 
+TEST(SkinControlKindsTest, ClassMapKinds) {
+  const TSkinControlTypes all = DefaultSkinControls();
+  TSkinControlTypes no_buttons = all;
+  no_buttons.Exclude(TSkinControlType::xcButton);
+  const struct {
+    const char16_t* kind;
+    const TSkinControlTypes* families;
+    std::optional<K> made;
+  } cases[] = {
+      {u"", &all, std::nullopt},  // no line: the built-in rules decide
+      {u"nil", &all, K::kNone},
+      {u"button", &all, K::kButton},
+      {u"button", &no_buttons, K::kNone},  // claimed, and the gate is off
+      {u"checkbox", &all, K::kCheckBox},
+      {u"radiobutton", &all, K::kRadioButton},
+      {u"combobox", &all, K::kComboBox},
+      {u"comboboxex", &all, K::kComboBox},
+      {u"edit", &all, K::kEdit},
+      {u"progress", &all, K::kProgress},
+      {u"tab", &all, K::kTab},
+      {u"somethingelse", &all, K::kNone},  // any other kind is claimed and left alone
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Skin3rdControlKind(c.kind, *c.families), c.made) << WideToUtf8(c.kind);
+  }
+}
+
 }  // namespace
 }  // namespace kova

@@ -354,5 +354,30 @@ TEST_F(SkinControlsTest, FrameworkControlsAndTheDisableTag) {
   EXPECT_NE(At(Painted(wnd), 5, 12), FrameColor(1));
 }
 
+TEST_F(SkinControlsTest, TheSkinsClassMapComesBeforeTheBuiltInRules) {
+  TForm form(nullptr);
+  form.SetBounds(60, 60, 300, 200);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  button->SetBounds(10, 10, 80, 24);
+  auto* check = new TCheckBox(&form);
+  check->SetParent(&form);
+  check->SetBounds(10, 40, 120, 21);
+  auto* radio = new TRadioButton(&form);
+  radio->SetParent(&form);
+  radio->SetBounds(10, 70, 120, 21);
+  // Class names in any case; a kind in any case too.
+  TStringList map;
+  map.Add(u"TBUTTON=nil");
+  map.Add(u"tcheckbox=Button");
+  skin_.SetControlList(map);
+
+  TSkinControls controls(&skin_, nullptr);
+  controls.InitChildCtrl(&form);
+  EXPECT_EQ(controls.Find(button), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinButton*>(controls.Find(check)), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinRadioButton*>(controls.Find(radio)), nullptr);  // no line
+}
+
 }  // namespace
 }  // namespace kova

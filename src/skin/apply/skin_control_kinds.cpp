@@ -126,4 +126,36 @@ SkinControlKind FrameworkControlKind(std::string_view class_name,
   return K::kNone;
 }
 
+std::optional<SkinControlKind> Skin3rdControlKind(WideStringView kind,
+                                                  const TSkinControlTypes& families) {
+  using F = TSkinControlType;
+  using K = SkinControlKind;
+  if (kind.empty()) {
+    return std::nullopt;  // no line for the class
+  }
+  // Only the first 50 characters of a kind count.
+  const std::string name = Lower(WideToUtf8(kind.substr(0, 50)));
+  struct Row {
+    std::string_view kind;
+    F family;
+    K made;
+  };
+  static constexpr Row kRows[] = {
+      {"combobox", F::xcCombo, K::kComboBox},
+      {"comboboxex", F::xcCombo, K::kComboBox},
+      {"edit", F::xcEdit, K::kEdit},
+      {"radiobutton", F::xcRadioButton, K::kRadioButton},
+      {"button", F::xcButton, K::kButton},
+      {"progress", F::xcProgress, K::kProgress},
+      {"checkbox", F::xcCheckBox, K::kCheckBox},
+      {"tab", F::xcTab, K::kTab},
+  };
+  for (const Row& row : kRows) {
+    if (name == row.kind) {
+      return Gate(families, row.family, row.made);
+    }
+  }
+  return K::kNone;
+}
+
 }  // namespace kova

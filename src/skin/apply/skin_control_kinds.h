@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "base/text.h"
 #include "skin/data/skin_types.h"
 
 namespace kova {
@@ -34,5 +36,12 @@ SkinControlKind PlainControlKind(std::string_view class_name, uint32_t style,
 // boxes, radio buttons and scroll bars of the framework; kNone for the others.
 SkinControlKind FrameworkControlKind(std::string_view class_name,
                                      const TSkinControlTypes& families);
+
+// What a class-map kind (the text after "=" of a skin's class-map line) makes of a
+// framework control: nullopt leaves the class to the built-in rules, kNone claims it and
+// keeps it unskinned ("nil", unknown kinds, families whose gate is off or that are not
+// painted from the skin).
+std::optional<SkinControlKind> Skin3rdControlKind(WideStringView kind,
+                                                  const TSkinControlTypes& families);
 
 }  // namespace kova

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/apply/skin_messages.h"
+#include "skin/data/skin_class_map.h"
 #include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/apply/win_skin_check_box_win.h"
@@ -111,7 +112,11 @@ TSkinControl* TSkinControls::AddComp(TWinControl* control) {
       (control->HandleAllocated() && AnswersSkinned(control->WindowHandle()))) {
     return nullptr;
   }
-  const SkinControlKind kind = FrameworkControlKind(control->ClassName(), data_->SkinControls());
+  // The skin's class map comes before the built-in rules.
+  const std::optional<SkinControlKind> mapped = Skin3rdControlKind(
+      FindSkin3rdKind(data_->Skin3rd(), Utf8ToWide(control->ClassName())), data_->SkinControls());
+  const SkinControlKind kind =
+      mapped.value_or(FrameworkControlKind(control->ClassName(), data_->SkinControls()));
   std::unique_ptr<TSkinControl> made = Make(kind, false);
   if (!made) {
     return nullptr;
