@@ -33,6 +33,9 @@ void TSkinButton::Init(TSkinControls* list, TWinControl* control, TSkinData* dat
 }
 
 bool TSkinButton::BeforeProc(TMessage& message) {
+  if (PaintEntirely(message)) {
+    return false;
+  }
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -41,12 +44,6 @@ bool TSkinButton::BeforeProc(TMessage& message) {
       }
       React(PushButtonEvent::kLeftDown);
       message.Result = 0;
-      return false;
-    case WM_PAINT:
-      WMPaint(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
       return false;
     case WM_TIMER:
       KillTimer(handle_, 1);

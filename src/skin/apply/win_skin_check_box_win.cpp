@@ -23,16 +23,7 @@ const ClassInfo& TSkinRadioButton::StaticClass() {
 }
 
 bool TSkinCheckBox::BeforeProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT:
-      WMPaint(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeProc(message);
-  }
+  return !PaintEntirely(message) && TSkinControl::BeforeProc(message);
 }
 
 void TSkinCheckBox::AfterProc(TMessage& message) {

@@ -276,4 +276,17 @@ void TSkinControl::MouseLeave() {
   }
 }
 
+bool TSkinControl::PaintEntirely(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      WMPaint(message);
+      return true;
+    case WM_ERASEBKGND:
+      message.Result = 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace kova

@@ -59,6 +59,9 @@ class TSkinControl : public TComponent {
   // Paints inside BeginPaint/EndPaint unless wParam carries a device context.
   void WMPaint(TMessage& message);
   void WMERASEBKGND(TMessage& message);
+  // WM_PAINT and WM_ERASEBKGND of a control the skin paints entirely: painted here, and
+  // the background left alone. True when the message was one of them.
+  bool PaintEntirely(TMessage& message);
   // The parent's background colour behind the control.
   TColor ParentColor() const;
   void SetMode(int mode) { mode_ = mode; }

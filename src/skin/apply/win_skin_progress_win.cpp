@@ -13,16 +13,7 @@ const ClassInfo& TSkinProgress::StaticClass() {
 }
 
 bool TSkinProgress::BeforeProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT:
-      WMPaint(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeProc(message);
-  }
+  return !PaintEntirely(message) && TSkinControl::BeforeProc(message);
 }
 
 void TSkinProgress::AfterProc(TMessage& message) {

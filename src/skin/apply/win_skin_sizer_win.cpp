@@ -13,16 +13,7 @@ const ClassInfo& TSkinSizer::StaticClass() {
 }
 
 bool TSkinSizer::BeforeProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT:
-      WMPaint(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeProc(message);
-  }
+  return !PaintEntirely(message) && TSkinControl::BeforeProc(message);
 }
 
 void TSkinSizer::DrawControl(HDC dc, const RECT& rect) {
