@@ -254,8 +254,10 @@ TBitmap ScrollbarParts() {
   });
 }
 
-TBitmap Thumbs(int w, int h, int frames, int shape) {
-  return Strip(w, h, frames, [=](int f, int x, int y) {
+// Track bar thumbs in the push-button states (normal, pressed, disabled, hot, focused).
+TBitmap Thumbs(int w, int h, int shape) {
+  return Strip(w, h, 5, [=](int cell, int x, int y) {
+    const int f = kPushButtonStates[cell];
     // shape 0: plain box, 1 point down, 2 point up, 3 point left, 4 point right
     const int tip = shape == 1   ? h - 1 - y
                     : shape == 2 ? y
@@ -267,6 +269,19 @@ TBitmap Thumbs(int w, int h, int frames, int shape) {
       return kKey;
     }
     return x == 0 || y == 0 || x == w - 1 || y == h - 1 ? StateEdge(f) : StateFace(f);
+  });
+}
+
+// Up-down buttons: the first button's four push-button states (normal, pressed,
+// disabled, hot), then the second's; their arrows are separate glyph strips in the
+// same order, `first` and `second` being Arrow() directions.
+constexpr int kUpDownStates[] = {0, 2, 3, 1, 0, 2, 3, 1};
+TBitmap UpDownGlyphs(int first, int second) {
+  return Strip(8, 8, 8, [=](int f, int x, int y) {
+    if (!Arrow(f < 4 ? first : second, x, y, 8, 8)) {
+      return kKey;
+    }
+    return f % 4 == 2 ? Grey(130) : kGlyph;
   });
 }
 
@@ -355,17 +370,16 @@ std::map<std::string, TBitmap> SampleSkinImages() {
   images["vertscroll.bmp"] = Flat(17, 20, 4, Grey(52), Grey(44));
   images["horzthumb.bmp"] = Boxes(20, 17, 3, kThumbStates);
   images["vertthumb.bmp"] = Boxes(17, 20, 3, kThumbStates);
-  images["thumbhorz.bmp"] = Thumbs(11, 19, 5, 0);
-  images["thumbvert.bmp"] = Thumbs(19, 11, 5, 0);
-  images["thumbdown.bmp"] = Thumbs(11, 19, 5, 1);
-  images["thumbup.bmp"] = Thumbs(11, 19, 5, 2);
-  images["thumbleft.bmp"] = Thumbs(19, 11, 5, 3);
-  images["thumbright.bmp"] = Thumbs(19, 11, 5, 4);
-  images["updownhorz.bmp"] = ArrowButtons(16, 16, 8, 2, 2);
-  images["updownvert.bmp"] = ArrowButtons(16, 16, 8, 2, 0);
-  images["updownglyph.bmp"] = Strip(8, 8, 8, [](int f, int x, int y) {
-    return Arrow(f < 4 ? 2 : 3, x, y, 8, 8) ? kGlyph : kKey;
-  });
+  images["thumbhorz.bmp"] = Thumbs(11, 19, 0);
+  images["thumbvert.bmp"] = Thumbs(19, 11, 0);
+  images["thumbdown.bmp"] = Thumbs(11, 19, 1);
+  images["thumbup.bmp"] = Thumbs(11, 19, 2);
+  images["thumbleft.bmp"] = Thumbs(19, 11, 3);
+  images["thumbright.bmp"] = Thumbs(19, 11, 4);
+  images["updownhorz.bmp"] = Boxes(16, 16, 8, kUpDownStates);
+  images["updownvert.bmp"] = Boxes(16, 16, 8, kUpDownStates);
+  images["updownglyphh.bmp"] = UpDownGlyphs(2, 3);  // left, right
+  images["updownglyphv.bmp"] = UpDownGlyphs(1, 0);  // up, down
   images["track.bmp"] = Strip(24, 8, 1, [](int, int x, int y) {
     return y < 2 || x < 2 ? Grey(36) : (y == 7 || x == 23 ? Grey(96) : Grey(48));
   });

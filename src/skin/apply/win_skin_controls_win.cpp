@@ -12,6 +12,13 @@
 #include "skin/apply/win_skin_progress_win.h"
 #include "skin/apply/win_skin_scrollbar_win.h"
 #include "skin/apply/win_skin_sizer_win.h"
+#include "skin/apply/win_skin_date_time_win.h"
+#include "skin/apply/win_skin_status_bar_win.h"
+#include "skin/apply/win_skin_tab_set_win.h"
+#include "skin/apply/win_skin_tab_sheet_win.h"
+#include "skin/apply/win_skin_tab_win.h"
+#include "skin/apply/win_skin_track_bar_win.h"
+#include "skin/apply/win_skin_up_down_win.h"
 
 namespace kova {
 
@@ -55,6 +62,29 @@ std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool pla
       return std::make_unique<TSkinEdit>(nullptr);
     case SkinControlKind::kProgress:
       return std::make_unique<TSkinProgress>(nullptr);
+    case SkinControlKind::kTab:
+      return std::make_unique<TSkinTab>(nullptr);
+    case SkinControlKind::kTabControl: {
+      auto tab = std::make_unique<TSkinTab>(nullptr);
+      tab->SetTabControlMode();
+      return tab;
+    }
+    case SkinControlKind::kTab31:
+      return std::make_unique<TSkinTab31>(nullptr);
+    case SkinControlKind::kTabButtons:
+      return std::make_unique<TSkinTabBtn>(nullptr);
+    case SkinControlKind::kAdvPage:
+      return std::make_unique<TSkinAdvPage>(nullptr);
+    case SkinControlKind::kTabSheet:
+      return std::make_unique<TSkinTabSheet>(nullptr);
+    case SkinControlKind::kTrackBar:
+      return std::make_unique<TSkinTrackBar>(nullptr);
+    case SkinControlKind::kUpDown:
+      return std::make_unique<TSkinUpDown>(nullptr);
+    case SkinControlKind::kStatusBar:
+      return std::make_unique<TSkinStatusBar>(nullptr);
+    case SkinControlKind::kDateTime:
+      return std::make_unique<TSkinDateTime>(nullptr);
     default:
       (void)plain_window;
       // The other families are not painted from the skin yet: those controls keep
