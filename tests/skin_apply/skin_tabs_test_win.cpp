@@ -171,9 +171,19 @@ TEST_F(SkinTabsTest, FocusedTabFromStateTwoOnItsSideInEveryPosition) {
 
     const TBitmap shown = Painted(tabs.Get());
     for (int i = 0; i < 3; ++i) {
-      const POINT p = InsideTab(ItemRect(tabs.Get(), i), c.position);
+      const RECT item = ItemRect(tabs.Get(), i);
+      const POINT p = InsideTab(item, c.position);
       EXPECT_EQ(At(shown, p.x, p.y), ObjectColor(FamilyObject::kTabs, i == 1 ? 2 : 1))
           << "tab " << i << " at " << p.x << "," << p.y;
+      // Its text in the state's colour: 0,255,255 focused, 255,255,0 at rest.
+      const TColor text = i == 1 ? 0xFFFF00 : 0x00FFFF;
+      int inked = 0;
+      for (int y = item.top; y < item.bottom; ++y) {
+        for (int x = item.left; x < item.right; ++x) {
+          inked += At(shown, x, y) == text;
+        }
+      }
+      EXPECT_GT(inked, 5) << "tab " << i;
     }
     // The page frame comes from the Tabs object's own pane image; the corner of the
     // control away from the tabs is the page's, the one on the tab side beyond the last
@@ -189,6 +199,25 @@ TEST_F(SkinTabsTest, FocusedTabFromStateTwoOnItsSideInEveryPosition) {
                                                               : POINT{296, 216};
     EXPECT_EQ(At(shown, beyond.x, beyond.y), kWhite);
   }
+}
+
+TEST_F(SkinTabsTest, TheControlsScrollArrowsAreLeftToThem) {
+  // More tabs than fit on one row: the control shows its own scroll arrows.
+  HWND tabs = Child(WC_TABCONTROLW, L"", 0, 20, 20, 160, 100);
+  AddTabs(tabs, {L"General", L"Network", L"Updates", L"Reports", L"Advanced"});
+  HWND arrows = FindWindowExW(tabs, nullptr, UPDOWN_CLASSW, nullptr);
+  ASSERT_NE(arrows, nullptr);
+  ASSERT_TRUE(IsWindowVisible(arrows));
+  TSkinTab skinned(nullptr);
+  skinned.Inithwnd(tabs, &skin_, nullptr, nullptr);
+  RECT over{};
+  GetWindowRect(arrows, &over);
+  MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&over), 2);
+  // Painting into a black bitmap: the strip covers the tab row but not the arrows.
+  const TBitmap shown = Painted(tabs);
+  EXPECT_EQ(At(shown, (over.left + over.right) / 2, (over.top + over.bottom) / 2), 0u);
+  EXPECT_NE(At(shown, over.left - 3, (over.top + over.bottom) / 2), 0u);
+  skinned.Unsubclass();
 }
 
 TEST_F(SkinTabsTest, OwnerDrawnTabControlsStayUnskinned) {
