@@ -216,6 +216,22 @@ TEST_F(SkinBarsTest, StatusBarPanelsFramedTheirTextsAndOwnerDrawnPanelsShown) {
   EXPECT_EQ(testing::OwnerDrawnData(), 0x5Au);
   EXPECT_EQ(At(shown, (panel[3].left + panel[3].right) / 2, (panel[3].top + panel[3].bottom) / 2),
             testing::kOwnerDrawnColor);
+
+  // In simple mode one panel spans the bar with the simple text.
+  SendMessageW(bar, SB_SIMPLE, TRUE, 0);
+  SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(L"Scanning files"));
+  const TBitmap simple = Painted(bar);
+  RECT whole{};
+  GetClientRect(bar, &whole);
+  EXPECT_EQ(At(simple, panel[2].left + 1, panel[2].top + 1),
+            ObjectColor(FamilyObject::kStatusEdges, 1));
+  int ink = 0;
+  for (int y = 4; y < whole.bottom - 4; ++y) {
+    for (int x = 4; x < 120; ++x) {
+      ink += At(simple, x, y) != ObjectColor(FamilyObject::kStatusEdges, 1);
+    }
+  }
+  EXPECT_GT(ink, 0);
   skinned.Unsubclass();
 }
 

@@ -372,23 +372,42 @@ TEST_F(SkinTabsTest, TabSetTabsHangFromItsTopAndAPressPicksOne) {
   skinned.Unsubclass();
 }
 
-TEST_F(SkinTabsTest, ButtonTabsFromTheButtonObjectWithoutAPane) {
-  HWND tabs = Child(WC_TABCONTROLW, L"", TCS_BUTTONS, 20, 20, 300, 150);
-  AddTabs(tabs, {L"One", L"Two"});
-  SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
-  TSkinTabBtn skinned(nullptr);
-  skinned.Inithwnd(tabs, &skin_, nullptr, nullptr);
-  TBitmap shown = Painted(tabs);
-  const POINT first = InsideTab(ItemRect(tabs, 0), TabPosition::kTop);
-  const POINT second = InsideTab(ItemRect(tabs, 1), TabPosition::kTop);
-  // The picked button pressed (frame 2), the other at rest; the page is the parent's.
-  EXPECT_EQ(At(shown, first.x, first.y), testing::FrameColor(2));
-  EXPECT_EQ(At(shown, second.x, second.y), testing::FrameColor(1));
-  EXPECT_EQ(At(shown, 150, 120), kWhite);
-  EnableWindow(tabs, FALSE);
-  shown = Painted(tabs);
-  EXPECT_EQ(At(shown, first.x, first.y), testing::FrameColor(3));
-  skinned.Unsubclass();
+TEST_F(SkinTabsTest, ButtonTabsAndForeignPagesPaintTheirTabsWithoutAPane) {
+  struct Case {
+    const char* name;
+    bool buttons;
+    TColor picked, resting, disabled;
+  };
+  const Case cases[] = {
+      // Button tabs from the button object: the picked one pressed.
+      {"buttons", true, testing::FrameColor(2), testing::FrameColor(1), testing::FrameColor(3)},
+      // A foreign page control's tabs from "Tabs".
+      {"foreign page", false, ObjectColor(FamilyObject::kTabs, 2),
+       ObjectColor(FamilyObject::kTabs, 1), ObjectColor(FamilyObject::kTabs, 2)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    UniqueWindow tabs(Child(WC_TABCONTROLW, L"", c.buttons ? TCS_BUTTONS : 0, 20, 20, 300, 150));
+    AddTabs(tabs.Get(), {L"One", L"Two"});
+    SendMessageW(tabs.Get(), TCM_SETCURSEL, 0, 0);
+    std::unique_ptr<TSkinTab> skinned;
+    if (c.buttons) {
+      skinned = std::make_unique<TSkinTabBtn>(nullptr);
+    } else {
+      skinned = std::make_unique<TSkinAdvPage>(nullptr);
+    }
+    skinned->Inithwnd(tabs.Get(), &skin_, nullptr, nullptr);
+    TBitmap shown = Painted(tabs.Get());
+    const POINT first = InsideTab(ItemRect(tabs.Get(), 0), TabPosition::kTop);
+    const POINT second = InsideTab(ItemRect(tabs.Get(), 1), TabPosition::kTop);
+    EXPECT_EQ(At(shown, first.x, first.y), c.picked);
+    EXPECT_EQ(At(shown, second.x, second.y), c.resting);
+    EXPECT_EQ(At(shown, 150, 120), kWhite);  // no page frame: the parent shows
+    EnableWindow(tabs.Get(), FALSE);
+    shown = Painted(tabs.Get());
+    EXPECT_EQ(At(shown, first.x, first.y), c.disabled);
+    skinned->Unsubclass();
+  }
 }
 
 TEST_F(SkinTabsTest, TabSheetsTakeTheFormColour) {

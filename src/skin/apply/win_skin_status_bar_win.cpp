@@ -52,7 +52,9 @@ std::vector<Panel> ReadPanels(HWND wnd) {
   RECT client{};
   GetClientRect(wnd, &client);
   if (SendMessageW(wnd, SB_ISSIMPLE, 0, 0) != 0) {
-    panels.push_back(ReadPanel(wnd, kSimplePanel, client));
+    // Some bars keep the simple text under the first index only.
+    const bool own_index = SendMessageW(wnd, SB_GETTEXTLENGTHW, kSimplePanel, 0) != 0;
+    panels.push_back(ReadPanel(wnd, own_index ? kSimplePanel : 0, client));
     return panels;
   }
   const auto count = static_cast<int>(SendMessageW(wnd, SB_GETPARTS, 0, 0));
