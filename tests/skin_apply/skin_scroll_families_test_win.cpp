@@ -54,6 +54,8 @@ TBitmap Cells(int w, int h, int frames, TColor (*color)(int)) {
 
 testing::SkinSource ScrollFamiliesSkin() {
   testing::SkinSource source = testing::FrameColoredSkin();
+  const size_t colours = source.ini.find("ButtonFace=");
+  source.ini.insert(colours, "Scrollbar=10,20,30\n");
   source.ini +=
       "[VertScroll]\nImage=v.bmp\n[VertScrollThumb]\nImage=vt.bmp\n"
       "[ComboButton]\nImage=cb.bmp\nLeftWidth=2\nRightWidth=2\nTopHeight=2\nBottomHeight=2\n"
@@ -196,7 +198,7 @@ void ExpectSkinnedVerticalBar(HWND host, const TWScrollbar* bar) {
 
 TEST_F(ScrollFamiliesTest, ScrollingControlsGetASkinnedBarOnceTheirLinesOverflow) {
   TListBox* list = ListBox(10, 10, 150, 120, 3);
-  HWND memo = Native(L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, 200, 10, 150, 120);
+  HWND memo = Native(L"EDIT", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 200, 10, 150, 120);
   auto* list_object = Skin<TSkinScrollbar>(list);
   auto* memo_object = Skin<TSkinScrollbar>(memo);
   // Three lines fit: the list box shows no bar, so there is nothing to cover.
@@ -206,13 +208,32 @@ TEST_F(ScrollFamiliesTest, ScrollingControlsGetASkinnedBarOnceTheirLinesOverflow
   AddLines(list, 37);
   std::wstring text;
   for (int i = 0; i < 40; ++i) {
-    text += L"line\r\n";
+    text += L"a line longer than the memo is wide\r\n";
   }
   SetWindowTextW(memo, text.c_str());
   Pump(50);
   HWND list_wnd = list->Handle();
   ExpectSkinnedVerticalBar(list_wnd, list_object->Scrollbar(ScrollbarKind::kVertical));
   ExpectSkinnedVerticalBar(memo, memo_object->Scrollbar(ScrollbarKind::kVertical));
+  // With both bars the square between them is the skin's too.
+  const TWScrollbar* across = memo_object->Scrollbar(ScrollbarKind::kHorizontal);
+  ASSERT_NE(across, nullptr);
+  EXPECT_TRUE(IsWindowVisible(across->Handle()));
+  RECT across_rect{};
+  GetWindowRect(across->Handle(), &across_rect);
+  EXPECT_EQ(PixelOf(across->Handle(), 3, 8), FrameColor(1));  // left arrow
+  EXPECT_EQ(PixelOf(across->Handle(), across_rect.right - across_rect.left - 3, 8),
+            FrameColor(5));  // right arrow
+  HWND corner = FindWindowExW(form_.Handle(), nullptr, L"KOVASkinScrollCorner", nullptr);
+  ASSERT_NE(corner, nullptr);
+  RECT square{};
+  GetWindowRect(corner, &square);
+  const RECT down = VerticalBarOf(memo);
+  RECT below{};
+  GetWindowRect(across->Handle(), &below);
+  EXPECT_EQ(square.left, down.left);
+  EXPECT_EQ(square.top, below.top);
+  EXPECT_EQ(PixelOf(corner, 2, 2), static_cast<TColor>(RGB(10, 20, 30)));
 
   // The overlay follows the control as it scrolls, moves and hides.
   const TWScrollbar* memo_bar = memo_object->Scrollbar(ScrollbarKind::kVertical);
@@ -227,6 +248,7 @@ TEST_F(ScrollFamiliesTest, ScrollingControlsGetASkinnedBarOnceTheirLinesOverflow
   ExpectSkinnedVerticalBar(memo, memo_bar);
   ShowWindow(memo, SW_HIDE);
   EXPECT_FALSE(IsWindowVisible(memo_bar->Handle()));
+  EXPECT_FALSE(IsWindowVisible(corner));
 
   // Un-skinned, the native bars show again.
   controls_.DeleteControls();
@@ -259,6 +281,40 @@ TEST_F(ScrollFamiliesTest, ClickingTheSkinnedBarScrollsAsTheUnskinnedOneDoes) {
     EXPECT_EQ(SendMessageW(skinned->Handle(), LB_GETTOPINDEX, 0, 0), moved) << c.part;
     EXPECT_FALSE(bar->Pressing()) << c.part;
   }
+}
+
+TEST_F(ScrollFamiliesTest, TheMouseOverTheBarShowsThePartUnderIt) {
+  TListBox* list = ListBox(10, 10, 150, 200, 100);
+  const TWScrollbar* bar = Skin<TSkinScrollbar>(list)->Scrollbar(ScrollbarKind::kVertical);
+  ASSERT_NE(bar, nullptr);
+  RECT over{};
+  GetWindowRect(bar->Handle(), &over);
+  const int height = over.bottom - over.top;
+  const ThumbSpan thumb = bar->Thumb();
+  struct Case {
+    const char* part;
+    int y;  // in the bar
+    ScrollPart hot;
+    int probe_y;
+    TColor shown;
+  };
+  const Case cases[] = {
+      {"up arrow", 4, ScrollPart::kFirstArrow, 3, FrameColor(12)},
+      {"thumb", (thumb.start + thumb.end) / 2, ScrollPart::kThumb, thumb.start + 1, ThumbColor(3)},
+      {"track", height / 2, ScrollPart::kPageForward, height / 2, FrameColor(1)},
+      {"down arrow", height - 4, ScrollPart::kSecondArrow, height - 3, FrameColor(16)},
+  };
+  for (const Case& c : cases) {
+    SetCursorPos((over.left + over.right) / 2, over.top + c.y);
+    Pump(80);
+    EXPECT_EQ(bar->HotPart(), c.hot) << c.part;
+    EXPECT_EQ(PixelOf(bar->Handle(), 3, c.probe_y), c.shown) << c.part;
+  }
+  // Leaving the bar leaves no part hot.
+  SetCursorPos(over.right + 100, over.top + 10);
+  Pump(500);
+  EXPECT_EQ(bar->HotPart(), ScrollPart::kNone);
+  EXPECT_EQ(PixelOf(bar->Handle(), 3, height - 3), FrameColor(13));
 }
 
 // While the system tracks a dragged thumb, what the overlay shows is checked from a

@@ -41,27 +41,55 @@ bool SkinPaintsScrollbars(const TSkinData* data) {
   return data != nullptr && data->Scrollbar && !data->Scrollbar->Map.Empty();
 }
 
-TWScrollbar::TWScrollbar(HWND host, ScrollbarKind kind, TSkinData* data)
-    : host_(host), kind_(kind), data_(data), vertical_(VerticalBar(host, kind)) {
-  const wchar_t* window_class = OverlayClass();
-  if (window_class == nullptr || host == nullptr) {
-    return;
+UniqueWindow CreateOverHost(HWND host, const wchar_t* window_class) {
+  if (host == nullptr || window_class == nullptr) {
+    return UniqueWindow();
   }
   if (IsChildWindow(host)) {
     // The native bar draws straight onto the screen (while it tracks the mouse, or when
     // its values change); clipping the host by its siblings keeps those strokes under
     // the overlay.
     SetWindowLongW(host, GWL_STYLE, GetWindowLongW(host, GWL_STYLE) | WS_CLIPSIBLINGS);
-    window_.Reset(CreateWindowExW(0, window_class, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                  GetParent(host), nullptr, GetModuleHandleW(nullptr), nullptr));
-  } else {
-    // A popup host (a drop-down list) sits above its parent's windows: the overlay is a
-    // popup of its own, owned by the host so that it stays above it.
-    const bool topmost = (GetWindowLongW(host, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    window_.Reset(CreateWindowExW(
-        WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | (topmost ? WS_EX_TOPMOST : 0), window_class, L"",
-        WS_POPUP, 0, 0, 0, 0, host, nullptr, GetModuleHandleW(nullptr), nullptr));
+    return UniqueWindow(CreateWindowExW(0, window_class, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0,
+                                        0, GetParent(host), nullptr, GetModuleHandleW(nullptr),
+                                        nullptr));
   }
+  // A popup host (a drop-down list) sits above its parent's windows: the overlay is a
+  // popup of its own, owned by the host so that it stays above it.
+  const bool topmost = (GetWindowLongW(host, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  return UniqueWindow(CreateWindowExW(
+      WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | (topmost ? WS_EX_TOPMOST : 0), window_class, L"",
+      WS_POPUP, 0, 0, 0, 0, host, nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+void PlaceOverHost(HWND overlay, HWND host, RECT screen, bool visible) {
+  if (overlay == nullptr) {
+    return;
+  }
+  UINT flags = SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+  HWND after = HWND_TOP;
+  if (IsChildWindow(overlay)) {
+    MapWindowPoints(nullptr, GetParent(overlay), reinterpret_cast<POINT*>(&screen), 2);
+    // Right above the host, so windows that lie over the host lie over the bar too.
+    HWND above = GetWindow(host, GW_HWNDPREV);
+    if (above == overlay) {
+      flags |= SWP_NOZORDER;
+    } else if (above != nullptr) {
+      after = above;
+    }
+  } else if ((GetWindowLongW(host, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) {
+    after = HWND_TOPMOST;
+  }
+  SetWindowPos(overlay, after, screen.left, screen.top, screen.right - screen.left,
+               screen.bottom - screen.top, flags);
+}
+
+TWScrollbar::TWScrollbar(HWND host, ScrollbarKind kind, TSkinData* data)
+    : host_(host),
+      kind_(kind),
+      data_(data),
+      vertical_(VerticalBar(host, kind)),
+      window_(CreateOverHost(host, OverlayClass())) {
   if (!window_) {
     return;
   }
@@ -107,23 +135,7 @@ void TWScrollbar::SetPosition() {
     return;
   }
   const HostBar bar = ReadHostBar(host_, kind_, data_);
-  RECT rect = bar.rect;
-  UINT flags = SWP_NOACTIVATE | (bar.visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
-  HWND after = HWND_TOP;
-  if (IsChildWindow(window_.Get())) {
-    MapWindowPoints(nullptr, GetParent(window_.Get()), reinterpret_cast<POINT*>(&rect), 2);
-    // Right above the host, so windows that lie over the host lie over the bar too.
-    HWND above = GetWindow(host_, GW_HWNDPREV);
-    if (above == window_.Get()) {
-      flags |= SWP_NOZORDER;
-    } else if (above != nullptr) {
-      after = above;
-    }
-  } else if ((GetWindowLongW(host_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) {
-    after = HWND_TOPMOST;
-  }
-  SetWindowPos(window_.Get(), after, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, flags);
+  PlaceOverHost(window_.Get(), host_, bar.rect, bar.visible);
   Repaint();
 }
 

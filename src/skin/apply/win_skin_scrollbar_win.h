@@ -28,10 +28,14 @@ struct HostBar {
 };
 HostBar ReadHostBar(HWND host, ScrollbarKind kind, const TSkinData* data);
 
+// A window of `window_class` that lies over part of `host`: a child of the host's parent,
+// or, for a popup host (a combo box's drop-down list), a popup owned by the host.
+UniqueWindow CreateOverHost(HWND host, const wchar_t* window_class);
+// Puts such a window over `screen`, right above the host, and shows or hides it.
+void PlaceOverHost(HWND overlay, HWND host, RECT screen, bool visible);
+
 class TWScrollbar {
  public:
-  // The overlay of a child host is a child of the host's parent; that of a popup host
-  // (a combo box's drop-down list) a popup owned by the host.
   TWScrollbar(HWND host, ScrollbarKind kind, TSkinData* data);
   ~TWScrollbar() { *alive_ = false; }
   TWScrollbar(const TWScrollbar&) = delete;

@@ -1,6 +1,8 @@
 #include "skin/apply/win_skin_window_scrollbars_win.h"
 
 #include "base/scope_exit.h"
+#include "skin/apply/skin_messages.h"
+#include "skin/data/system_colors.h"
 
 namespace kova {
 
@@ -22,6 +24,47 @@ POINT PointOf(LPARAM lparam) {
   return {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
 }
 
+// The square between a window's two bars, filled with the colour kept in its user data.
+// Clicks fall through to the host, whose size box it covers.
+LRESULT CALLBACK CornerProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC dc = BeginPaint(wnd, &paint);
+      if (dc != nullptr) {
+        const UniqueBrush brush(
+            CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(wnd, GWLP_USERDATA))));
+        RECT client{};
+        GetClientRect(wnd, &client);
+        FillRect(dc, &client, brush.Get());
+      }
+      EndPaint(wnd, &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case kMsgIsSkinned:
+      return 1;
+    default:
+      return DefWindowProcW(wnd, msg, wparam, lparam);
+  }
+}
+
+const wchar_t* CornerClass() {
+  static const bool registered = [] {
+    WNDCLASSW window_class{};
+    window_class.lpfnWndProc = CornerProc;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.lpszClassName = L"KOVASkinScrollCorner";
+    return RegisterClassW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  }();
+  return registered ? L"KOVASkinScrollCorner" : nullptr;
+}
+
 }  // namespace
 
 void WindowScrollbars::Attach(HWND host, TSkinData* data, bool vertical_only) {
@@ -36,6 +79,7 @@ void WindowScrollbars::Attach(HWND host, TSkinData* data, bool vertical_only) {
 }
 
 void WindowScrollbars::Release() {
+  corner_.Reset();
   for (auto& bar : bars_) {
     bar.reset();
   }
@@ -62,6 +106,7 @@ void WindowScrollbars::Follow(bool place, bool repaint) {
   }
   following_ = true;
   const ScopeExit done([this] { following_ = false; });
+  bool moved = false;
   for (const ScrollbarKind kind : kWindowBars) {
     if (vertical_only_ && kind == ScrollbarKind::kHorizontal) {
       continue;
@@ -72,16 +117,48 @@ void WindowScrollbars::Follow(bool place, bool repaint) {
     if (!bar) {
       if (now.bar.visible) {
         bar = std::make_unique<TWScrollbar>(host_, kind, data_);  // places and paints itself
+        moved = true;
       }
     } else if (place || now.bar.visible != before.bar.visible ||
                !EqualRect(&now.bar.rect, &before.bar.rect)) {
       bar->SetPosition();
+      moved = true;
     } else if (repaint || now.bar.enabled != before.bar.enabled ||
                !SameValues(now.info, before.info)) {
       bar->Repaint();
     }
     before = now;
   }
+  if (moved) {
+    PlaceCorner();
+  }
+}
+
+void WindowScrollbars::PlaceCorner() {
+  const TWScrollbar* across = bars_[Slot(ScrollbarKind::kHorizontal)].get();
+  const TWScrollbar* down = bars_[Slot(ScrollbarKind::kVertical)].get();
+  const bool both = across != nullptr && down != nullptr && IsWindowVisible(across->Handle()) &&
+                    IsWindowVisible(down->Handle());
+  if (!both) {
+    if (corner_) {
+      ShowWindow(corner_.Get(), SW_HIDE);
+    }
+    return;
+  }
+  if (!corner_) {
+    corner_ = CreateOverHost(host_, CornerClass());
+    if (!corner_) {
+      return;
+    }
+  }
+  SetWindowLongPtrW(corner_.Get(), GWLP_USERDATA,
+                    static_cast<LONG_PTR>(ResolveColor(data_->Color(TShemeColor::csScrollbar))));
+  RECT horizontal{};
+  RECT vertical{};
+  GetWindowRect(across->Handle(), &horizontal);
+  GetWindowRect(down->Handle(), &vertical);
+  PlaceOverHost(corner_.Get(), host_,
+                {vertical.left, horizontal.top, vertical.right, horizontal.bottom}, true);
 }
 
 void WindowScrollbars::AfterMessage(const TMessage& message) {
@@ -135,6 +212,10 @@ void WindowScrollbars::Repaint() {
     if (bar) {
       bar->Repaint();
     }
+  }
+  if (corner_) {
+    PlaceCorner();  // in the skin's colour of now
+    RedrawWindow(corner_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   }
 }
 

@@ -37,6 +37,7 @@ class WindowScrollbars {
   // The mouse over the host while the host holds the capture.
   void HoverAt(POINT screen);
   TWScrollbar* Bar(ScrollbarKind kind) const;
+  HWND Corner() const { return corner_.Get(); }
 
  private:
   struct Seen {
@@ -45,6 +46,8 @@ class WindowScrollbars {
   };
   Seen Look(ScrollbarKind kind) const;
   void Follow(bool place, bool repaint);
+  // The square between the two bars, in the skin's scroll-bar colour while both show.
+  void PlaceCorner();
 
   HWND host_ = nullptr;
   TSkinData* data_ = nullptr;
@@ -52,6 +55,7 @@ class WindowScrollbars {
   bool following_ = false;
   std::array<std::unique_ptr<TWScrollbar>, 2> bars_;
   std::array<Seen, 2> seen_{};
+  UniqueWindow corner_;
 };
 
 class TSkinScrollbar : public TSkinControl {
