@@ -450,32 +450,46 @@ TEST_F(ScrollFamiliesTest, ComboBoxButtonFramesAndItsDropDownList) {
   }
   auto* object = dynamic_cast<TSkinComBox*>(controls_.AddControlh(combo));
   ASSERT_NE(object, nullptr);
+  // The framework's combo box, through its message method.
+  auto* framework = new TComboBox(&form_);
+  framework->SetParent(&form_);
+  framework->SetBounds(200, 10, 160, 21);
+  framework->Items().Add(u"item");
+  auto* framework_object = Skin<TSkinComBox>(framework);
+
   COMBOBOXINFO parts{};
   parts.cbSize = sizeof(parts);
   ASSERT_TRUE(GetComboBoxInfo(combo, &parts));
   const int mid_y = (parts.rcButton.top + parts.rcButton.bottom) / 2;
-  const int button_x = parts.rcButton.left + 1;
-  auto expect_frame = [&](int frame, const char* state) {
-    EXPECT_EQ(object->ButtonFrame(), frame) << state;
-    const TBitmap shown = Painted(combo);
+  auto expect_frame = [&](const TSkinComBox* skinned, int frame, const char* state) {
+    HWND wnd = skinned->Handle();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(wnd, &info));
+    EXPECT_EQ(skinned->ButtonFrame(), frame) << state;
+    const TBitmap shown = Painted(wnd);
     EXPECT_EQ(At(shown, 0, mid_y), EdgeColor(frame)) << state;
-    EXPECT_EQ(At(shown, button_x, parts.rcButton.bottom - 2), ButtonColor(frame)) << state;
+    EXPECT_EQ(At(shown, info.rcButton.left + 1, info.rcButton.bottom - 2), ButtonColor(frame))
+        << state;
   };
-  expect_frame(1, "normal");
-  SendMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(20, mid_y));
-  expect_frame(4, "hot");
-  SendMessageW(combo, WM_MOUSELEAVE, 0, 0);
-  EnableWindow(combo, FALSE);
-  expect_frame(3, "disabled");
-  EnableWindow(combo, TRUE);
-  expect_frame(1, "enabled again");
+  for (const TSkinComBox* skinned : {object, framework_object}) {
+    HWND wnd = skinned->Handle();
+    expect_frame(skinned, 1, "normal");
+    SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, mid_y));
+    expect_frame(skinned, 4, "hot");
+    SendMessageW(wnd, WM_MOUSELEAVE, 0, 0);
+    EnableWindow(wnd, FALSE);
+    expect_frame(skinned, 3, "disabled");
+    EnableWindow(wnd, TRUE);
+    expect_frame(skinned, 1, "enabled again");
+  }
 
   // A real click on the button opens the list, whose scroll bar is then the skin's.
   POINT button{(parts.rcButton.left + parts.rcButton.right) / 2, mid_y};
   ClientToScreen(combo, &button);
   ClickAt(button);
   ASSERT_NE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0), 0);
-  expect_frame(2, "open");
+  expect_frame(object, 2, "open");
   ASSERT_NE(object->DropList(), nullptr);
   EXPECT_EQ(SendMessageW(parts.hwndList, kMsgIsSkinned, 0, 0), 1);
   const TWScrollbar* bar = object->DropList()->Scrollbar(ScrollbarKind::kVertical);
