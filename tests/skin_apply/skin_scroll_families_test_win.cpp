@@ -229,10 +229,8 @@ TEST_F(ScrollFamiliesTest, ScrollingControlsGetASkinnedBarOnceTheirLinesOverflow
   RECT square{};
   GetWindowRect(corner, &square);
   const RECT down = VerticalBarOf(memo);
-  RECT below{};
-  GetWindowRect(across->Handle(), &below);
   EXPECT_EQ(square.left, down.left);
-  EXPECT_EQ(square.top, below.top);
+  EXPECT_EQ(square.top, across_rect.top);
   EXPECT_EQ(PixelOf(corner, 2, 2), static_cast<TColor>(RGB(10, 20, 30)));
 
   // The overlay follows the control as it scrolls, moves and hides.
@@ -250,10 +248,12 @@ TEST_F(ScrollFamiliesTest, ScrollingControlsGetASkinnedBarOnceTheirLinesOverflow
   EXPECT_FALSE(IsWindowVisible(memo_bar->Handle()));
   EXPECT_FALSE(IsWindowVisible(corner));
 
-  // Un-skinned, the native bars show again.
+  // Un-skinned, the overlays are gone and the native bars show again.
   controls_.DeleteControls();
   EXPECT_EQ(controls_.Count(), 0u);
   EXPECT_EQ(SendMessageW(list_wnd, kMsgIsSkinned, 0, 0), 0);
+  EXPECT_EQ(FindWindowExW(form_.Handle(), nullptr, L"KOVASkinScrollbar", nullptr), nullptr);
+  EXPECT_EQ(FindWindowExW(form_.Handle(), nullptr, L"KOVASkinScrollCorner", nullptr), nullptr);
 }
 
 TEST_F(ScrollFamiliesTest, ClickingTheSkinnedBarScrollsAsTheUnskinnedOneDoes) {
