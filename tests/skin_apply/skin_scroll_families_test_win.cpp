@@ -495,6 +495,23 @@ TEST_F(ScrollFamiliesTest, ComboBoxButtonFramesAndItsDropDownList) {
   const TWScrollbar* bar = object->DropList()->Scrollbar(ScrollbarKind::kVertical);
   ExpectSkinnedVerticalBar(parts.hwndList, bar);
 
+  // The open list holds the mouse: over its bar it shows the part under the mouse, and a
+  // click on the bar's down arrow scrolls the list, which stays open.
+  RECT list_bar{};
+  GetWindowRect(bar->Handle(), &list_bar);
+  const POINT down_arrow{(list_bar.left + list_bar.right) / 2, list_bar.bottom - 4};
+  SetCursorPos(down_arrow.x, down_arrow.y);
+  Pump(80);
+  EXPECT_EQ(bar->HotPart(), ScrollPart::kSecondArrow);
+  EXPECT_EQ(PixelOf(bar->Handle(), 3, list_bar.bottom - list_bar.top - 3), FrameColor(16));
+  const LRESULT top = SendMessageW(parts.hwndList, LB_GETTOPINDEX, 0, 0);
+  ClickAt(down_arrow);
+  EXPECT_EQ(SendMessageW(parts.hwndList, LB_GETTOPINDEX, 0, 0), top + 1);
+  EXPECT_NE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0), 0);
+  SetCursorPos(list_bar.right + 100, list_bar.top);
+  Pump(80);
+  EXPECT_EQ(bar->HotPart(), ScrollPart::kNone);
+
   SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
   Pump(30);
   EXPECT_FALSE(IsWindowVisible(bar->Handle()));
