@@ -37,7 +37,6 @@ class WindowScrollbars {
   // The mouse over the host while the host holds the capture.
   void HoverAt(POINT screen);
   TWScrollbar* Bar(ScrollbarKind kind) const;
-  HWND Corner() const { return corner_.Get(); }
 
  private:
   struct Seen {
