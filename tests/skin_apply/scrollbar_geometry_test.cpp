@@ -37,10 +37,14 @@ TEST(ScrollbarGeometryTest, ThumbSizesAndPositions) {
        {0, 100, 2, 100},
        O::kPlainWindow,
        {176, 184}},
-      {"control half way", 200, 16, {0, 100, 10, 50}, O::kControl, {93, 108}},
-      {"negative minimum", 200, 16, {-50, 50, 10, 0}, O::kControl, {93, 108}},
-      {"no page: thumb of an arrow", 200, 16, {0, 100, 0, 50}, O::kWindow, {92, 108}},
-      {"no page at the maximum", 200, 16, {0, 100, 0, 100}, O::kWindow, {168, 184}},
+      // The start moves by track * position / range, so the last position (91 with a
+      // page of 10) ends exactly at the second arrow.
+      {"control half way", 200, 16, {0, 100, 10, 50}, O::kControl, {100, 115}},
+      {"control at its last position", 200, 16, {0, 100, 10, 91}, O::kControl, {169, 184}},
+      {"plain window at its last position", 200, 16, {0, 100, 10, 91}, O::kPlainWindow, {169, 184}},
+      {"negative minimum", 200, 16, {-50, 50, 10, 0}, O::kControl, {100, 115}},
+      {"no page: thumb of an arrow", 200, 16, {0, 100, 0, 50}, O::kPlainWindow, {92, 108}},
+      {"no page at the maximum", 200, 16, {0, 100, 0, 100}, O::kPlainWindow, {168, 184}},
       {"empty range of a plain window is open", 200, 16, {0, 0, 10, 0}, O::kPlainWindow, {16, 24}},
       {"empty range fills the track", 200, 16, {0, 0, 10, 0}, O::kControl, {16, 184}},
       {"huge range does not overflow",
@@ -48,7 +52,7 @@ TEST(ScrollbarGeometryTest, ThumbSizesAndPositions) {
        20,
        {INT_MIN, INT_MAX, 0x7FFFFFFF, 0},
        O::kControl,
-       {260, 740}},
+       {500, 980}},
       {"bar shorter than its arrows", 20, 16, {0, 100, 10, 50}, O::kControl, {16, 16}},
   };
   for (const Case& c : cases) {

@@ -26,14 +26,15 @@ ThumbSpan ComputeThumb(int length, int arrow, const ScrollValues& values, Scroll
   int start = arrow;
   int size = 0;
   if (values.page > 0) {
+    int travel = track;
     size = range > 0 ? MulDivRound(track, int64_t{values.page} - 1, range) : track;
-    if (owner == ScrollbarOwner::kPlainWindow) {
-      size = std::max(size, kPlainWindowMinThumb);
+    if (owner == ScrollbarOwner::kPlainWindow && size < kPlainWindowMinThumb) {
+      size = kPlainWindowMinThumb;
+      travel = track - kPlainWindowMinThumb;
     }
     size = std::min(size, track);
-    // The thumb runs over what its size leaves of the track, so it stops at the second arrow.
     if (range > 0 && from_min > 0) {
-      start = arrow + MulDivRound(track - size, from_min, range);
+      start = arrow + MulDivRound(std::max(travel, 0), from_min, range);
     }
   } else {
     size = std::min(arrow, track);

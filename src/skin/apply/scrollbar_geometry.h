@@ -16,9 +16,8 @@ struct ScrollValues {
 };
 
 enum class ScrollbarOwner : uint8_t {
-  kWindow,       // a scrolling window's own bar, from the system's information
   kControl,      // a stand-alone scroll bar control
-  kPlainWindow,  // a plain window's scroll bar control: an open range, a thumb of 8 at least
+  kPlainWindow,  // a window's own bar: an empty range is open, the thumb is 8 at least
 };
 
 struct ThumbSpan {
@@ -29,7 +28,10 @@ struct ThumbSpan {
 // Rounded a * b / c with a 64-bit intermediate; 0 when c is 0.
 int MulDivRound(int64_t a, int64_t b, int64_t c);
 
-// The thumb of a bar `length` long with arrows of `arrow`, kept between the arrows.
+// The thumb of a bar `length` long with arrows of `arrow`, kept between the arrows. The
+// thumb's start moves over the whole track, so at the last position (maximum - page + 1)
+// it ends at the second arrow, as the platform's does; a window's thumb raised to its
+// minimum moves over the track less that minimum.
 inline constexpr int kPlainWindowMinThumb = 8;
 inline constexpr int32_t kPlainWindowOpenRange = 9999999;
 ThumbSpan ComputeThumb(int length, int arrow, const ScrollValues& values, ScrollbarOwner owner);

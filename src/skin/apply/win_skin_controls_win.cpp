@@ -8,7 +8,10 @@
 #include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/apply/win_skin_check_box_win.h"
+#include "skin/apply/win_skin_combo_box_win.h"
 #include "skin/apply/win_skin_edit_win.h"
+#include "skin/apply/win_skin_header_win.h"
+#include "skin/apply/win_skin_list_view_win.h"
 #include "skin/apply/win_skin_progress_win.h"
 #include "skin/apply/win_skin_scrollbar_win.h"
 #include "skin/apply/win_skin_sizer_win.h"
@@ -19,6 +22,7 @@
 #include "skin/apply/win_skin_tab_win.h"
 #include "skin/apply/win_skin_track_bar_win.h"
 #include "skin/apply/win_skin_up_down_win.h"
+#include "skin/apply/win_skin_window_scrollbars_win.h"
 
 namespace kova {
 
@@ -85,6 +89,21 @@ std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool pla
       return std::make_unique<TSkinStatusBar>(nullptr);
     case SkinControlKind::kDateTime:
       return std::make_unique<TSkinDateTime>(nullptr);
+    case SkinControlKind::kScrollingControl:
+      return std::make_unique<TSkinScrollbar>(nullptr);
+    case SkinControlKind::kSingleScrollbar: {
+      auto single = std::make_unique<TSkinScrollbar>(nullptr);
+      single->SetSingleMode();
+      return single;
+    }
+    case SkinControlKind::kPlainScrollbars:
+      return std::make_unique<TSkinScrollbarH>(nullptr);
+    case SkinControlKind::kListView:
+      return std::make_unique<TSkinListView>(nullptr);
+    case SkinControlKind::kHeader:
+      return std::make_unique<TSkinHeader>(nullptr);
+    case SkinControlKind::kComboBox:
+      return std::make_unique<TSkinComBox>(nullptr);
     default:
       (void)plain_window;
       // The other families are not painted from the skin yet: those controls keep

@@ -45,6 +45,12 @@ class TSkinControls {
   // Called by an object that is being freed outside the list.
   void Forget(TSkinControl* control);
 
+  // Lists an object made outside the class rules; it is initialised by the caller.
+  TSkinControl* AddControlList(std::unique_ptr<TSkinControl> control);
+  // The control `wnd` was made again: its scroll-bar object is replaced by a new one,
+  // initialised the same way.
+  void ReCreateWnd(HWND wnd);
+
  private:
   std::unique_ptr<TSkinControl> Make(SkinControlKind kind, bool plain_window) const;
 

@@ -44,6 +44,11 @@ LRESULT TWinSkinForm::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
     case kMsgFinishSetup:
       FinishSetup();
       return 0;
+    case kMsgControlRecreated:
+      if (controls_ != nullptr) {
+        controls_->ReCreateWnd(reinterpret_cast<HWND>(wparam));
+      }
+      return 0;
     case WM_NCDESTROY: {
       state_ = SkinFormState::kRemoving;
       StopTimer();
