@@ -189,7 +189,7 @@ inline void LzhHuffmanTree::TradeSubtrees(size_t c, size_t l) {
   son_[l] = static_cast<uint16_t>(i);
   son_[c] = static_cast<uint16_t>(j);
   // The table names slots, so two leaves trading symbols leave it as it is.
-  if ((maybe_in_table_[c] | maybe_in_table_[l]) && (i < kNodes || j < kNodes) && c != l)
+  if ((maybe_in_table_[c] || maybe_in_table_[l]) && (i < kNodes || j < kNodes) && c != l)
       [[unlikely]] {
     RefreshTableAfterSwap(c, l);
   }
@@ -202,7 +202,7 @@ inline void LzhHuffmanTree::MoveLeaf(int symbol, size_t c, size_t l) {
   prnt_[leaf] = static_cast<uint16_t>(l);
   son_[c] = static_cast<uint16_t>(j);
   son_[l] = static_cast<uint16_t>(leaf);
-  if ((maybe_in_table_[c] | maybe_in_table_[l]) && j < kNodes && c != l) [[unlikely]] {
+  if ((maybe_in_table_[c] || maybe_in_table_[l]) && j < kNodes && c != l) [[unlikely]] {
     RefreshTableAfterSwap(c, l);
   }
 }
