@@ -91,7 +91,13 @@ void LzhHuffmanTree::RefreshTableAfterSwap(size_t c, size_t l) {
   RefreshTable(static_cast<int>(l));
 }
 
-void LzhHuffmanTree::CountTopInTurn(size_t slot) {
+void LzhHuffmanTree::SettleOrCountInTurn(size_t slot) {
+  if (top_margin_ == 0) {
+    SettleTop();
+    return;
+  }
+  // There was no margin: the symbol just counted in bulk is counted in turn.
+  --entered_[slot - kTopFirst];
   size_t c = slot;
   do {
     if (freq_[c] == freq_[c + 1]) {
@@ -123,7 +129,7 @@ void LzhHuffmanTree::SettleTop() {
   for (int c = kTopFirst - 1; c < kRoot; ++c) {
     margin = std::min(margin, unsigned{freq_[c + 1]} - freq_[c]);
   }
-  top_margin_ = margin;
+  top_margin_ = static_cast<int>(margin);
   top_code_stale_ = true;
 }
 

@@ -69,9 +69,9 @@ class LzhHuffmanTree {
   // The last slot from `first` on whose frequency is below `value`; freq_[first] is.
   size_t LastBelow(size_t first, unsigned value) const;
   void RefreshTableAfterSwap(size_t c, size_t l);
-  // Counts the symbol that entered the top slots at `slot` one slot at a time, up to
-  // the root, when there is no margin.
-  void CountTopInTurn(size_t slot);
+  // When the margin is used up, settles the top slots; when there was none, counts the
+  // symbol that entered them at `slot` one slot at a time instead, up to the root.
+  void SettleOrCountInTurn(size_t slot);
   // Adds the symbols counted in bulk to the top slots and measures the new margin.
   void SettleTop();
   // The codes from each top slot to the root. They only change when the top slots are
@@ -95,7 +95,7 @@ class LzhHuffmanTree {
   // How many more symbols may be counted in bulk: no top slot can overtake its
   // neighbour, no slot below can reach the lowest top one, and the root stays below
   // kMaxFreq until then. 0 while the top slots are counted one at a time.
-  unsigned top_margin_ = 0;
+  int top_margin_ = 0;
   // The bits from each top slot up to the root, the top slot's own in bit 0, and their
   // number.
   struct TopCode {
@@ -155,13 +155,9 @@ inline void LzhHuffmanTree::Update(int symbol) {
       c = prnt_[c];
     }
   }
-  if (top_margin_ == 0) [[unlikely]] {
-    CountTopInTurn(c);
-    return;
-  }
   ++entered_[c - kTopFirst];
-  if (--top_margin_ == 0) [[unlikely]] {
-    SettleTop();
+  if (--top_margin_ <= 0) [[unlikely]] {
+    SettleOrCountInTurn(c);
   }
 }
 
