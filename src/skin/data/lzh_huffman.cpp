@@ -108,7 +108,12 @@ void LzhHuffmanTree::SettleOrCountInTurn(size_t slot) {
     ++freq_[c];
     c = prnt_[c];
   } while (c != 0);
-  SettleTop();
+  top_code_stale_ = true;
+  // Ties among the top slots tend to last a while: look for a margin again only after a
+  // stretch of symbols counted in turn.
+  if (top_margin_ <= -kTurnStretch) {
+    SettleTop();
+  }
 }
 
 void LzhHuffmanTree::SettleTop() {

@@ -31,7 +31,7 @@ class LzhHuffmanTree {
   static constexpr int kSymbols = 314;  // 256 literals and match lengths 3..60
   // Swaps near the root refill the table; a deeper one costs more in refills than it
   // saves in bit steps.
-  static constexpr int kTableBits = 7;
+  static constexpr int kTableBits = 6;
 
   // Every symbol with frequency 1, the tree balanced from the first symbols up.
   void Reset();
@@ -94,8 +94,10 @@ class LzhHuffmanTree {
   std::array<uint16_t, kTopSlots> entered_{};
   // How many more symbols may be counted in bulk: no top slot can overtake its
   // neighbour, no slot below can reach the lowest top one, and the root stays below
-  // kMaxFreq until then. 0 while the top slots are counted one at a time.
+  // kMaxFreq until then. 0 or less while the top slots are counted one at a time, down
+  // to -kTurnStretch, when the margin is measured again.
   int top_margin_ = 0;
+  static constexpr int kTurnStretch = 16;
   // The bits from each top slot up to the root, the top slot's own in bit 0, and their
   // number.
   struct TopCode {
