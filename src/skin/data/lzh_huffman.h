@@ -74,8 +74,8 @@ class LzhHuffmanTree {
   void SettleOrCountInTurn(size_t slot);
   // Adds the symbols counted in bulk to the top slots and measures the new margin.
   void SettleTop();
-  // The codes from each top slot to the root. They only change when the top slots are
-  // counted one at a time or rebuilt, and both end in settling, which marks them stale.
+  // The codes from each top slot to the root. They only change while the top slots are
+  // counted one at a time, which marks them stale, as settling does.
   void CodeTopSlots();
   // Refills the table entries whose codes pass through `slot`.
   void RefreshTable(int slot);
