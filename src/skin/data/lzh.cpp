@@ -163,10 +163,20 @@ class TLZH::Output {
   explicit Output(const TWriteProc& write) : write_(write) {}
 
   void Put(uint8_t byte) {
-    buffer_[size_++] = byte;
     if (size_ == buffer_.size()) {
       Flush();
     }
+    buffer_[size_++] = byte;
+  }
+
+  // Four bytes, the most significant first.
+  void PutWord(uint32_t word) {
+    if (buffer_.size() - size_ < 4) [[unlikely]] {
+      Flush();
+    }
+    const uint32_t bytes = __builtin_bswap32(word);
+    std::memcpy(buffer_.data() + size_, &bytes, 4);
+    size_ += 4;
   }
 
   void Flush() {
@@ -318,63 +328,67 @@ void TLZH::InsertNode(int r) {
 }
 
 void TLZH::DeleteNode(int p) {
-  if (dad_[p] == NIL) {
+  uint16_t* const dad = dad_.data();
+  uint16_t* const lson = lson_.data();
+  uint16_t* const rson = rson_.data();
+  if (dad[p] == NIL) {
     return;
   }
   int q;
-  if (rson_[p] == NIL) {
-    q = lson_[p];
-  } else if (lson_[p] == NIL) {
-    q = rson_[p];
+  if (rson[p] == NIL) {
+    q = lson[p];
+  } else if (lson[p] == NIL) {
+    q = rson[p];
   } else {
-    q = lson_[p];
-    if (rson_[q] != NIL) {
+    q = lson[p];
+    if (rson[q] != NIL) {
       do {
-        q = rson_[q];
-      } while (rson_[q] != NIL);
-      rson_[dad_[q]] = lson_[q];
-      dad_[lson_[q]] = dad_[q];
-      lson_[q] = lson_[p];
-      dad_[lson_[p]] = static_cast<uint16_t>(q);
+        q = rson[q];
+      } while (rson[q] != NIL);
+      rson[dad[q]] = lson[q];
+      dad[lson[q]] = dad[q];
+      lson[q] = lson[p];
+      dad[lson[p]] = static_cast<uint16_t>(q);
     }
-    rson_[q] = rson_[p];
-    dad_[rson_[p]] = static_cast<uint16_t>(q);
+    rson[q] = rson[p];
+    dad[rson[p]] = static_cast<uint16_t>(q);
   }
-  dad_[q] = dad_[p];
-  if (rson_[dad_[p]] == p) {
-    rson_[dad_[p]] = static_cast<uint16_t>(q);
+  dad[q] = dad[p];
+  if (rson[dad[p]] == p) {
+    rson[dad[p]] = static_cast<uint16_t>(q);
   } else {
-    lson_[dad_[p]] = static_cast<uint16_t>(q);
+    lson[dad[p]] = static_cast<uint16_t>(q);
   }
-  dad_[p] = NIL;
+  dad[p] = NIL;
 }
 
 // --- bit output ------------------------------------------------------------
 
-// Appends the low `length` bits of `code` (at most 32), most significant first.
-void TLZH::Putcode(Output& out, int length, uint32_t code) {
-  if (length <= 0) {
-    return;
-  }
-  // At most 7 bits wait from before, so the 64-bit buffer holds any code.
+// Appends the low `length` bits of `code` (1 to 32), most significant first.
+inline void TLZH::Putcode(Output& out, int length, uint32_t code) {
+  // Fewer than 32 bits wait from before, so the 64-bit buffer holds any code; the
+  // bits go out a word at a time.
   const uint64_t bits = code & ((uint64_t{1} << length) - 1);
   putbuf_ |= bits << (64 - putlen_ - length);
   putlen_ += length;
-  while (putlen_ >= 8) {
+  if (putlen_ >= 32) {
+    out.PutWord(static_cast<uint32_t>(putbuf_ >> 32));
+    putbuf_ <<= 32;
+    putlen_ -= 32;
+    codesize_ += 4;
+  }
+}
+
+void TLZH::EncodeEnd(Output& out) {
+  // The last byte is padded with zero bits.
+  while (putlen_ > 0) {
     out.Put(static_cast<uint8_t>(putbuf_ >> 56));
     putbuf_ <<= 8;
     putlen_ -= 8;
     ++codesize_;
   }
-}
-
-void TLZH::EncodeEnd(Output& out) {
-  if (putlen_ > 0) {
-    out.Put(static_cast<uint8_t>(putbuf_ >> 56));
-    putbuf_ = 0;
-    putlen_ = 0;
-    ++codesize_;
-  }
+  putbuf_ = 0;
+  putlen_ = 0;
 }
 
 // --- symbols ---------------------------------------------------------------
@@ -387,13 +401,15 @@ void TLZH::EncodeChar(Output& out, int c) {
 }
 
 void TLZH::EncodePosition(Output& out, int c) {
+  // The code of the upper six bits, then the lower six as they are.
   const int upper = c >> 6;
-  Putcode(out, kPosition.p_len[upper], kPosition.p_code[upper] >> (8 - kPosition.p_len[upper]));
-  Putcode(out, 6, static_cast<uint32_t>(c & 0x3F));
+  const int length = kPosition.p_len[upper];
+  const uint32_t prefix = kPosition.p_code[upper] >> (8 - length);
+  Putcode(out, length + 6, prefix << 6 | static_cast<uint32_t>(c & 0x3F));
 }
 
 // Inline: the unpacking loop keeps the bit window in registers.
-inline int TLZH::DecodeChar(LzhHuffmanTree& tree, BitReader& in) {
+[[gnu::always_inline]] inline int TLZH::DecodeChar(LzhHuffmanTree& tree, BitReader& in) {
   int length = 0;
   const int c = tree.Decode(in.Peek(), length);
   in.Skip(length);

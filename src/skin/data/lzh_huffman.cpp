@@ -4,9 +4,6 @@
 
 namespace kova {
 
-LzhHuffmanTree::LzhHuffmanTree()
-    : freq_(kNodes + 1, 0), prnt_(kNodes + kSymbols, 0), son_(kNodes, 0) {}
-
 void LzhHuffmanTree::Reset() {
   for (int i = 0; i < kSymbols; ++i) {
     freq_[i] = 1;
@@ -18,34 +15,44 @@ void LzhHuffmanTree::Reset() {
     son_[j] = static_cast<uint16_t>(i);
     prnt_[i] = prnt_[i + 1] = static_cast<uint16_t>(j);
   }
-  freq_[kNodes] = 0xFFFF;  // sentinel that stops the search in Update
+  std::fill(freq_.begin() + kNodes, freq_.end(), 0xFFFF);  // sentinel that ends every run
   prnt_[kRoot] = 0;
-  table_in_use_ = false;
+  entered_.fill(0);
+  top_margin_ = 0;
+  top_code_stale_ = true;
+  DropTable();
 }
 
 void LzhHuffmanTree::Rebuild() {
-  // Keep the leaves, halved (rounding up), packed to the front.
-  int j = 0;
+  // The leaves, halved (rounding up), in their order, which stays sorted.
+  std::array<uint16_t, kSymbols> leaf_freq;
+  std::array<uint16_t, kSymbols> leaf_son;
+  int leaves = 0;
   for (int i = 0; i < kNodes; ++i) {
     if (son_[i] >= kNodes) {
-      freq_[j] = static_cast<uint16_t>((freq_[i] + 1) / 2);
-      son_[j] = son_[i];
-      ++j;
+      leaf_freq[leaves] = static_cast<uint16_t>((freq_[i] + 1) / 2);
+      leaf_son[leaves] = son_[i];
+      ++leaves;
     }
   }
-  // Rebuild the internal nodes, each inserted after the last entry not above it.
-  for (int i = 0, k2 = kSymbols; k2 < kNodes; i += 2, ++k2) {
-    const uint16_t f = static_cast<uint16_t>(freq_[i] + freq_[i + 1]);
-    freq_[k2] = f;
-    int k = k2 - 1;
-    while (f < freq_[k]) {
-      --k;
+  // Each internal node pairs the next two slots and goes after every slot whose
+  // frequency is not above its own. Their frequencies come in rising order, so the
+  // slots are the merge of the leaves and the internal nodes as they are formed, a
+  // leaf first when the two are equal. A node's pair is placed before it is needed.
+  int leaf = 0;
+  int pair = 0;  // first slot of the next internal node's children
+  for (int slot = 0; slot < kNodes; ++slot) {
+    const bool pair_placed = pair + 1 < slot;
+    const unsigned pair_freq = pair_placed ? unsigned{freq_[pair]} + freq_[pair + 1] : 0x10000u;
+    if (leaf < kSymbols && leaf_freq[leaf] <= pair_freq) {
+      freq_[slot] = leaf_freq[leaf];
+      son_[slot] = leaf_son[leaf];
+      ++leaf;
+    } else {
+      freq_[slot] = static_cast<uint16_t>(pair_freq);
+      son_[slot] = static_cast<uint16_t>(pair);
+      pair += 2;
     }
-    ++k;
-    std::copy_backward(freq_.begin() + k, freq_.begin() + k2, freq_.begin() + k2 + 1);
-    freq_[k] = f;
-    std::copy_backward(son_.begin() + k, son_.begin() + k2, son_.begin() + k2 + 1);
-    son_[k] = static_cast<uint16_t>(i);
   }
   for (int i = 0; i < kNodes; ++i) {
     const int k = son_[i];
@@ -55,21 +62,21 @@ void LzhHuffmanTree::Rebuild() {
       prnt_[k] = prnt_[k + 1] = static_cast<uint16_t>(i);
     }
   }
-  table_in_use_ = false;
+  DropTable();
 }
 
-int LzhHuffmanTree::LastBelow(int first, unsigned value) const {
+size_t LzhHuffmanTree::LastBelow(size_t first, unsigned value) const {
   // Frequencies are ordered and runs of equal ones can be long among the rare symbols:
   // gallop ahead, then search the last step. The sentinel after the root ends both.
-  int low = first;  // freq_[low] < value
-  int step = 1;
-  while (freq_[std::min(low + step, kNodes)] < value) {
+  size_t low = first;  // freq_[low] < value
+  size_t step = 1;
+  while (freq_[std::min<size_t>(low + step, kNodes)] < value) {
     low += step;
     step *= 2;
   }
-  int high = std::min(low + step, kNodes);  // freq_[high] >= value
+  size_t high = std::min<size_t>(low + step, kNodes);  // freq_[high] >= value
   while (high - low > 1) {
-    const int middle = low + (high - low) / 2;
+    const size_t middle = low + (high - low) / 2;
     if (freq_[middle] < value) {
       low = middle;
     } else {
@@ -79,42 +86,84 @@ int LzhHuffmanTree::LastBelow(int first, unsigned value) const {
   return low;
 }
 
-int LzhHuffmanTree::MoveUp(int c, unsigned k) {
-  uint16_t* const freq = freq_.data();
-  uint16_t* const prnt = prnt_.data();
-  uint16_t* const son = son_.data();
-  // Most often the next slot is the last one below; the root never gets here, so c + 2
-  // is at most the sentinel.
-  const int l = freq[c + 2] < k ? LastBelow(c + 2, k) : c + 1;
-  freq[c] = freq[l];
-  freq[l] = static_cast<uint16_t>(k);
-
-  // The children trade parents; a leaf has one entry, which is written twice instead
-  // of a branch on the kind of node.
-  const int i = son[c];
-  const int j = son[l];
-  prnt[i] = prnt[i + (i < kNodes)] = static_cast<uint16_t>(l);
-  prnt[j] = prnt[j + (j < kNodes)] = static_cast<uint16_t>(c);
-  son[l] = static_cast<uint16_t>(i);
-  son[c] = static_cast<uint16_t>(j);
-  if (table_in_use_ && (maybe_in_table_[c] || maybe_in_table_[l])) {
-    RefreshTable(c);
-    RefreshTable(l);
-  }
-  return l;
+void LzhHuffmanTree::RefreshTableAfterSwap(size_t c, size_t l) {
+  RefreshTable(static_cast<int>(c));
+  RefreshTable(static_cast<int>(l));
 }
 
-uint32_t LzhHuffmanTree::Code(int symbol, int& length) const {
-  // One bit per level from the leaf up; the root's bit comes first in the stream.
-  uint32_t code = 0;
-  length = 0;
-  int k = prnt_[symbol + kNodes];
+void LzhHuffmanTree::SettleOrCountInTurn(size_t slot) {
+  if (top_margin_ == 0) {
+    SettleTop();
+    return;
+  }
+  // There was no margin: the symbol just counted in bulk is counted in turn.
+  --entered_[slot - kTopFirst];
+  size_t c = slot;
   do {
-    code |= static_cast<uint32_t>(k & 1) << length;
-    ++length;
-    k = prnt_[k];
-  } while (k != kRoot);
-  return code;
+    if (freq_[c] == freq_[c + 1]) {
+      const size_t l = RunEnd(c);
+      TradeSubtrees(c, l);
+      c = l;
+    }
+    ++freq_[c];
+    c = prnt_[c];
+  } while (c != 0);
+  top_code_stale_ = true;
+  // Ties among the top slots tend to last a while: look for a margin again only after a
+  // stretch of symbols counted in turn.
+  if (top_margin_ <= -kTurnStretch) {
+    SettleTop();
+  }
+}
+
+void LzhHuffmanTree::SettleTop() {
+  // A parent's slot is above its children's: carrying the counts upwards in slot order
+  // adds each one to every slot on its way to the root.
+  for (int c = kTopFirst; c < kRoot; ++c) {
+    const uint16_t count = entered_[c - kTopFirst];
+    freq_[c] = static_cast<uint16_t>(freq_[c] + count);
+    entered_[prnt_[c] - kTopFirst] = static_cast<uint16_t>(entered_[prnt_[c] - kTopFirst] + count);
+  }
+  freq_[kRoot] = static_cast<uint16_t>(freq_[kRoot] + entered_[kRoot - kTopFirst]);
+  entered_.fill(0);
+
+  // Each symbol raises a frequency by at most one: as many symbols as the smallest gap
+  // above the highest slot below the top pass without a swap among the top slots or
+  // into them.
+  unsigned margin = kMaxFreq - freq_[kRoot];
+  for (int c = kTopFirst - 1; c < kRoot; ++c) {
+    margin = std::min(margin, unsigned{freq_[c + 1]} - freq_[c]);
+  }
+  top_margin_ = static_cast<int>(margin);
+  top_code_stale_ = true;
+}
+
+void LzhHuffmanTree::CodeTopSlots() {
+  // Parents before their children.
+  top_code_[kRoot - kTopFirst] = {0, 0};
+  for (int c = kRoot - 1; c >= kTopFirst; --c) {
+    const TopCode& parent = top_code_[prnt_[c] - kTopFirst];
+    top_code_[c - kTopFirst] = {parent.bits << 1 | static_cast<uint32_t>(c & 1), parent.length + 1};
+  }
+  top_code_stale_ = false;
+}
+
+uint32_t LzhHuffmanTree::Code(int symbol, int& length) {
+  // One bit per level from the leaf up to the top slots, whose bits up to the root are
+  // known; the root's bit comes first in the stream.
+  if (top_code_stale_) {
+    CodeTopSlots();
+  }
+  uint32_t code = 0;
+  int bits = 0;
+  int c = prnt_[symbol + kNodes];
+  for (; c < kTopFirst; c = prnt_[c]) {
+    code |= static_cast<uint32_t>(c & 1) << bits;
+    ++bits;
+  }
+  const TopCode& top = top_code_[c - kTopFirst];
+  length = bits + static_cast<int>(top.length);
+  return code | top.bits << bits;
 }
 
 void LzhHuffmanTree::RefreshTable(int slot) {
@@ -146,6 +195,11 @@ void LzhHuffmanTree::FillTable(int slot, int depth, uint32_t prefix) {
   }
   FillTable(node, depth + 1, prefix << 1);
   FillTable(node + 1, depth + 1, (prefix << 1) | 1);
+}
+
+void LzhHuffmanTree::DropTable() {
+  maybe_in_table_.fill(false);
+  table_in_use_ = false;
 }
 
 void LzhHuffmanTree::BuildTable() {
