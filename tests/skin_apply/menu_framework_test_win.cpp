@@ -55,6 +55,7 @@ struct Seen {
   TColor item_left = 0;
   TColor item_left_selected = 0;
   TColor image = 0;
+  int white_in_arrow_column = -1;  // of the third item, which opens a submenu
   std::vector<WORD> keys;
 };
 Seen g_seen;
@@ -84,6 +85,15 @@ void CALLBACK LookAtPopup(HWND, UINT, UINT_PTR, DWORD) {
     // The image column starts after the margin and two pixels; its middle row.
     g_seen.image =
         ScreenPixel(wnd, {first.left + kItemMargin + 2 + 8, (first.top + first.bottom) / 2});
+    // The system's own arrow would show as white around a black triangle.
+    RECT third{};
+    GetMenuItemRect(nullptr, g_seen.menu, 2, &third);
+    g_seen.white_in_arrow_column = 0;
+    for (int x = third.right - 16; x < third.right; ++x) {
+      for (int y = third.top; y < third.bottom; ++y) {
+        g_seen.white_in_arrow_column += ScreenPixel(wnd, {x, y}) == 0xFFFFFF ? 1 : 0;
+      }
+    }
     testing::PressKeys({VK_DOWN});
     return;
   }
@@ -157,6 +167,7 @@ class MenuFrameworkTest : public testing::SkinApplyTest {
     first_ = AddItem(popup_, popup_->Items(), u"&First");
     first_->SetImageIndex(0);
     second_ = AddItem(popup_, popup_->Items(), u"&Second");
+    AddItem(popup_, AddItem(popup_, popup_->Items(), u"&Third"), u"&Inner");
     for (TMenuItem* item : {open_, checked_, exit_, first_, second_}) {
       item->OnClick = [this](TObject* sender) {
         clicked_.push_back(static_cast<TMenuItem*>(sender));
@@ -295,6 +306,7 @@ TEST_F(MenuFrameworkTest, PopupMenuIsDrawnInTheSkinWithItsImagesAndRunsTheChosen
   EXPECT_EQ(g_seen.item_left, kItemFrames[0]);
   EXPECT_EQ(g_seen.item_left_selected, kItemFrames[3]);
   EXPECT_EQ(g_seen.image, kImageColour);
+  EXPECT_EQ(g_seen.white_in_arrow_column, 0);
   ASSERT_EQ(clicked_.size(), 1u);
   EXPECT_EQ(clicked_[0], second_);
 }

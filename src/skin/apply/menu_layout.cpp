@@ -10,7 +10,6 @@ namespace {
 constexpr int kCheckLeft = 2;
 constexpr int kColumnGap = 4;
 constexpr int kNativeItemExtra = 26;
-constexpr int kArrowColumn = kMenuGlyphSize + 2;
 
 char16_t LowerAscii(char16_t c) {
   return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
@@ -88,9 +87,9 @@ MenuItemParts LayoutMenuItem(const ImageRect& item, int item_left_margin, int sh
   const int column_left = item.left + margin + kCheckLeft;
   parts.check = GlyphBox(column_left, item);
   parts.image = {column_left, item.top, column_left + column, item.bottom};
-  parts.arrow = GlyphBox(item.right - kArrowColumn, item);
+  parts.arrow = GlyphBox(item.right - kMenuArrowColumn, item);
   const int text_left = column_left + column + kColumnGap;
-  const int text_right = std::max(text_left, item.right - kArrowColumn);
+  const int text_right = std::max(text_left, item.right - kMenuArrowColumn);
   parts.text = {text_left, item.top, text_right, item.bottom};
   const int shortcut_left = std::max(parts.text.left, text_right - std::max(shortcut_width, 0));
   parts.shortcut = {shortcut_left, item.top, text_right, item.bottom};

@@ -22,6 +22,9 @@ inline constexpr int kMenuItemFrames = 5;
 inline constexpr int kMenuItemNormalFrame = 1;
 inline constexpr int kMenuItemSelectedFrame = 4;
 
+// The column at an item's right end that holds its submenu arrow.
+inline constexpr int kMenuArrowColumn = kMenuGlyphSize + 2;
+
 // Popup-menu windows keep this much of the system's border for the skin's frame.
 inline constexpr int kPopupBorder = 3;
 

@@ -232,6 +232,7 @@ class TWinSkinForm : public TComponent {
     HMENU menu = nullptr;  // the menu the item is in
   };
   void PaintMenuItem(const MenuItemLook& look, HDC dc, const RECT& rect, bool selected);
+  void ComposeMenuItem(const MenuItemLook& look, HDC dc, const RECT& rect, bool selected);
   void DefaultMenuItem(const MenuItemLook& look, HDC dc, const RECT& rect, bool selected);
   void DrawItemText(HDC dc, const MenuItemLook& look, const RECT& rect, TColor color);
   void DrawItemImage(HDC dc, const MenuItemLook& look, const RECT& column);

@@ -247,7 +247,6 @@ bool TWinSkinForm::WMDRAWITEM(const DRAWITEMSTRUCT& draw) {
   if (TMenuItem* framework = FindFrameworkItem(draw.itemID);
       framework != nullptr && framework->Parent() != nullptr &&
       framework->Parent()->Handle() == menu) {
-    const ScopedSaveDC saved(draw.hDC);
     // The item's handler is the entry's unless the item came after the skin; a handler
     // of the application's own is the application's look.
     if (framework->OnDrawItem) {
@@ -310,8 +309,18 @@ void TWinSkinForm::PaintMenuItem(const MenuItemLook& look, HDC dc, const RECT& r
   }
   if (skin_data_->MenuItem == nullptr || skin_data_->MenuItem->Map.Empty()) {
     DefaultMenuItem(look, dc, rc, selected);
-    return;
+  } else {
+    ComposeMenuItem(look, dc, rc, selected);
   }
+  if (look.submenu) {
+    // The system draws its own arrow over an owner-drawn item that opens a submenu, once
+    // the item is drawn; the skin's arrow stays by keeping the system out of its column.
+    ExcludeClipRect(dc, rc.right - kMenuArrowColumn, rc.top, rc.right, rc.bottom);
+  }
+}
+
+void TWinSkinForm::ComposeMenuItem(const MenuItemLook& look, HDC dc, const RECT& rc,
+                                   bool selected) {
   const int w = rc.right - rc.left;
   const int h = rc.bottom - rc.top;
   if (w <= 0 || h <= 0) {
