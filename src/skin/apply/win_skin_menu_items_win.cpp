@@ -221,16 +221,9 @@ bool TWinSkinForm::WMMEASUREITEM(MEASUREITEMSTRUCT& measure) {
 }
 
 void TWinSkinForm::MeasureItem(TMenuItem& item, HDC dc, int& width, int& height) {
-  // The framework's own measure, without the item's picture: the skin leaves room for
-  // the image column itself.
-  const int image_index = item.ImageIndex();
-  if (image_index >= 0) {
-    item.SetImageIndex(-1);
-  }
+  // The framework's own measure, which leaves the item's picture out (changing the item
+  // would rebuild its menu while it is shown); the skin adds its own room for it.
   item.DefaultMeasureItem(dc, width, height);
-  if (image_index >= 0) {
-    item.SetImageIndex(image_index);
-  }
   const TMenu* menu = item.GetParentMenu();
   const int margin = skin_data_ != nullptr && skin_data_->MenuItem != nullptr
                          ? skin_data_->MenuItem->LeftWidth
