@@ -13,6 +13,7 @@
 #include "skin/apply/skin_messages.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin/apply/win_skin_menu_win.h"
+#include "skin/data/system_colors.h"
 #include "skin_apply_fixture.h"
 
 namespace kova {
@@ -150,6 +151,34 @@ TEST_F(MenuBarTest, MenuBarIsTakenOffAndDrawnAsButtonsInTheFrameAndGivenBack) {
   EXPECT_EQ(origin.y - window.top, entry.CaptionHeight() + entry.MenuHeight());
   entry.UnSubclass();
   EXPECT_EQ(GetMenu(wnd), bar);
+}
+
+TEST_F(MenuBarTest, ButtonUnderTheMouseIsFramedUntilTheMouseLeavesIt) {
+  HWND wnd = Window(MakeBar());
+  TWinSkinForm& entry = Entry(wnd);
+  RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  const TMenuBtn& file = *entry.MenuBar()->Buttons()[0];
+  const RECT r = file.Rect();
+  RECT window{};
+  GetWindowRect(wnd, &window);
+  const TColor hot = ResolveColor(entry.SkinData()->Color(TShemeColor::csHilight));
+  auto edge = [&] {
+    const UniqueWindowDC dc = TakeWindowDC(wnd);
+    return static_cast<TColor>(GetPixel(dc.Get(), r.left, (r.top + r.bottom) / 2)) & 0xFFFFFF;
+  };
+  const TColor before = edge();
+  ASSERT_NE(before, hot);
+  testing::MoveMouse({window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2});
+  Pump(100);
+  EXPECT_EQ(file.State(), NCObjectState::kHot);
+  EXPECT_EQ(entry.HotObject(), &file);
+  EXPECT_EQ(edge(), hot);
+  // Into the client area: the hover timer finds the mouse gone.
+  testing::MoveMouse({(window.left + window.right) / 2, (window.top + window.bottom) / 2});
+  Pump(600);
+  EXPECT_EQ(file.State(), NCObjectState::kNormal);
+  EXPECT_EQ(entry.HotObject(), nullptr);
+  EXPECT_EQ(edge(), before);
 }
 
 TEST_F(MenuBarTest, DisabledButtonShowsNoMenuButPostsItsCommand) {

@@ -19,6 +19,16 @@ inline void ClickScreen(POINT at, bool right_button = false) {
   SendInput(2, inputs, sizeof(INPUT));
 }
 
+// Moves the mouse to a screen point.
+inline void MoveMouse(POINT to) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(to.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(to.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
 // Presses and releases each key in turn.
 inline void PressKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
