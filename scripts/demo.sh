@@ -9,7 +9,10 @@
 #   2. the same wizard in a Spanish installation without a dictionary (source texts);
 #   3. the firewall prompt, accepted, with the calls the firewall component received;
 #   4. a framework form and a system message box in the product's skin, saved active and
-#      inactive, with real clicks through the X server on OK, maximize, restore and close.
+#      inactive, with real clicks through the X server on OK, maximize, restore and close;
+#   5. a framework form with a main menu and a popup menu in the product's skin: menus
+#      opened with a real click, Alt with an accelerator and a right click, items picked
+#      with the keyboard; the form with an open menu is saved (and copied to docs/).
 # Screenshots go to build/demo/.
 #   scripts/demo.sh                    the whole road
 #   scripts/demo.sh HOST-OPTIONS...    only kova-host.exe with those options, e.g.
@@ -99,45 +102,72 @@ wine ./kova-demo-user.exe firewall "$(windows_path "$shots/firewall-prompt.png")
   </dev/null >"$shots/user.log" 2>&1 || { show "$shots/user.log"; exit 1; }
 show "$shots/user.log"
 
+# kova-demo-user asks for real input with lines "click NAME X Y", "rclick NAME X Y" and
+# "key KEY..." and prints what the windows then report; the pointer and the keyboard
+# are driven here, through the X server. Plays one run of it: drive_user LOG ARGS...
+drive_user() {
+  local log=$1
+  shift
+  : >"$log"
+  wine ./kova-demo-user.exe "$@" </dev/null >"$log" 2>&1 &
+  local user=$! handled=0 alive line kind name x y status=0
+  while :; do
+    alive=0
+    kill -0 "$user" 2>/dev/null && alive=1
+    # Only whole lines: the last one may still be being written.
+    mapfile -t lines < <(tr -d '\r' <"$log" | head -n "$(wc -l <"$log")")
+    while [ "$handled" -lt "${#lines[@]}" ]; do
+      line=${lines[$handled]}
+      handled=$((handled + 1))
+      case $line in
+        "click "* | "rclick "*)
+          read -r kind name x y <<<"$line"
+          local button=1 verb=clicking
+          if [ "$kind" = rclick ]; then button=3 verb=right-clicking; fi
+          echo "-- $verb \"$name\" at ($x, $y) through the X server"
+          xdotool mousemove "$x" "$y" sleep 0.3 click "$button"
+          ;;
+        "key "*)
+          echo "-- pressing ${line#key } through the X server"
+          # shellcheck disable=SC2086  # one argument per key
+          xdotool sleep 0.2 key --delay 150 ${line#key }
+          ;;
+        *) echo "$line" ;;
+      esac
+    done
+    [ "$alive" = 1 ] || break
+    sleep 0.1
+  done
+  wait "$user" || status=$?
+  return "$status"
+}
+
 echo
 echo "== 4. a sizable form and a message box in the product skin; caption buttons clicked"
-# kova-demo-user asks for each click with a line "click NAME X Y" and prints what the
-# window then reports; the pointer is moved and pressed here, through the X server.
 xdotool mousemove 0 0
 # Without a window manager, Wine leaves maximizing a window it thinks managed to one:
 # the X window would keep its size. Windows it manages itself are resized by it.
 x11_key='HKCU\Software\Wine\X11 Driver'
 wine reg add "$x11_key" /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
-log=$shots/frame.log
-: >"$log"
-wine ./kova-demo-user.exe frame "$(windows_path "$install_dir/KOVASkin.skn")" \
-  "$(windows_path "$shots")" </dev/null >"$log" 2>&1 &
-user=$!
-handled=0
-while :; do
-  alive=0
-  kill -0 "$user" 2>/dev/null && alive=1
-  # Only whole lines: the last one may still be being written.
-  mapfile -t lines < <(tr -d '\r' <"$log" | head -n "$(wc -l <"$log")")
-  while [ "$handled" -lt "${#lines[@]}" ]; do
-    line=${lines[$handled]}
-    handled=$((handled + 1))
-    case $line in
-      "click "*)
-        read -r _ name x y <<<"$line"
-        echo "-- clicking \"$name\" at ($x, $y) through the X server"
-        xdotool mousemove "$x" "$y" sleep 0.3 click 1
-        ;;
-      *) echo "$line" ;;
-    esac
-  done
-  [ "$alive" = 1 ] || break
-  sleep 0.1
-done
 status=0
-wait "$user" || status=$?
+drive_user "$shots/frame.log" frame "$(windows_path "$install_dir/KOVASkin.skn")" \
+  "$(windows_path "$shots")" || status=$?
+[ "$status" = 0 ] || {
+  wine reg delete "$x11_key" /v Managed /f </dev/null >/dev/null 2>&1
+  echo "demo: the skinned form round failed"
+  exit 1
+}
+
+echo
+echo "== 5. a form with a main menu and a popup menu in the product skin, by mouse and keyboard"
+xdotool mousemove 0 0
+status=0
+drive_user "$shots/menus.log" menus "$(windows_path "$install_dir/KOVASkin.skn")" \
+  "$(windows_path "$shots")" || status=$?
 wine reg delete "$x11_key" /v Managed /f </dev/null >/dev/null 2>&1
-[ "$status" = 0 ] || { echo "demo: the skinned form round failed"; exit 1; }
+[ "$status" = 0 ] || { echo "demo: the menu round failed"; exit 1; }
+cp "$shots/skinned-menus.png" "$root/docs/skinned-menus.png"
+echo "-- copied skinned-menus.png to docs/"
 
 echo
 echo "screenshots: $shots"

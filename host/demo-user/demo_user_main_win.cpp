@@ -9,6 +9,11 @@
 //       shows a framework form and a message box in that skin, saves them, and asks for
 //       real clicks ("click NAME X Y") on OK, maximize, restore and close, printing the
 //       window's state after each.
+//   kova-demo-user menus SKIN.skn SHOTS-FOLDER
+//       shows a framework form with a main menu and a popup menu in that skin, asks for
+//       real clicks ("click"/"rclick NAME X Y") and key strokes ("key KEY...") that open
+//       and choose from them, saves the form with a menu open, and prints each chosen
+//       item's command.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -20,6 +25,7 @@
 #include "base/win/handles_win.h"
 #include "screenshot_win.h"
 #include "skinned_frame_run_win.h"
+#include "skinned_menus_run_win.h"
 #include "window_search_win.h"
 
 namespace {
@@ -27,7 +33,8 @@ namespace {
 constexpr char kUsage[] =
     "usage: kova-demo-user shot TITLE OUT.png [TEXT]\n"
     "       kova-demo-user firewall OUT.png\n"
-    "       kova-demo-user frame SKIN.skn SHOTS-FOLDER\n";
+    "       kova-demo-user frame SKIN.skn SHOTS-FOLDER\n"
+    "       kova-demo-user menus SKIN.skn SHOTS-FOLDER\n";
 
 std::vector<std::wstring> Arguments() {
   int count = 0;
@@ -71,6 +78,9 @@ int main() {
   }
   if (arguments.size() == 3 && arguments[0] == L"frame") {
     return kova::demo::RunSkinnedFrame(arguments[1], arguments[2]);
+  }
+  if (arguments.size() == 3 && arguments[0] == L"menus") {
+    return kova::demo::RunSkinnedMenus(arguments[1], arguments[2]);
   }
   std::fputs(kUsage, stderr);
   return 2;

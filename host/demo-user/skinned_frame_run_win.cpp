@@ -8,9 +8,9 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "forms/controls/forms.h"
+#include "demo_pump_win.h"
 #include "screenshot_win.h"
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/skin_preview.h"
@@ -36,38 +36,8 @@ constexpr milliseconds kClickWait = 10s;
 
 enum class CaptionAction { kClose = 0, kMaximizeOrRestore = 1 };
 
-void Print(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
-
 std::string Narrow(const std::wstring& text) {
   return std::string(text.begin(), text.end());
-}
-
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-// Runs this thread's messages until `done` holds or `timeout` passes; answers `done()`.
-bool PumpUntil(const std::function<bool()>& done, milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= deadline) {
-      return false;
-    }
-    PumpMessages();
-    std::this_thread::sleep_for(10ms);
-  }
-  return true;
-}
-
-void PumpFor(milliseconds duration) {
-  PumpUntil([] { return false; }, duration);
 }
 
 bool Skinned(HWND window) {

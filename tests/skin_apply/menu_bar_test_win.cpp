@@ -1,6 +1,7 @@
 // The menu bar of a skinned window with a real native menu: taken off the window and
 // drawn as buttons in the frame, the command of a disabled button, the right arrow that
-// moves on to the next button's menu and wraps, and the menu given back on un-skinning.
+// moves on to the next button's menu and wraps, the menu given back on un-skinning, and
+// the buttons of a maximized MDI child in an MDI frame's row.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,9 +9,11 @@
 #include <memory>
 #include <vector>
 
+#include "menu_test_input.h"
 #include "skin/apply/skin_messages.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin/apply/win_skin_menu_win.h"
+#include "skin/data/system_colors.h"
 #include "skin_apply_fixture.h"
 
 namespace kova {
@@ -20,9 +23,11 @@ using testing::Pump;
 
 // The menus the timer saw open, in order.
 std::vector<HMENU> g_shown;
-// Keys sent to each menu once it is seen; the last one seen is closed.
+// Keys pressed (real input) in each menu once it is seen; the last one seen is closed.
 UINT g_key = 0;
 size_t g_menus_wanted = 1;
+// The commands the test windows' own procedure got.
+std::vector<WPARAM> g_commands;
 // Instead of a key: the window that is sent the menu-bar selection of a screen point.
 HWND g_select_window = nullptr;
 LPARAM g_select_point = 0;
@@ -42,7 +47,7 @@ void CALLBACK WatchMenus(HWND, UINT, UINT_PTR, DWORD) {
   } else if (g_select_window != nullptr) {
     PostMessageW(g_select_window, kMsgMenuBarSelect, 0, g_select_point);
   } else {
-    PostMessageW(wnd, WM_KEYDOWN, g_key, 0);
+    testing::PressKeys({static_cast<WORD>(g_key)});
   }
 }
 
@@ -55,11 +60,17 @@ class MenuBarTest : public testing::SkinApplyTest {
     g_menus_wanted = 1;
     g_select_window = nullptr;
     g_select_point = 0;
+    g_commands.clear();
     static bool registered = false;
     if (!registered) {
       registered = true;
       WNDCLASSW cls{};
-      cls.lpfnWndProc = DefWindowProcW;
+      cls.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
+        if (m == WM_COMMAND) {
+          g_commands.push_back(wp);
+        }
+        return DefWindowProcW(w, m, wp, lp);
+      };
       cls.hInstance = myinstance();
       cls.lpszClassName = L"KovaMenuBarTest";
       RegisterClassW(&cls);
@@ -86,6 +97,7 @@ class MenuBarTest : public testing::SkinApplyTest {
     HWND wnd = Keep(CreateWindowExW(0, L"KovaMenuBarTest", L"Bar", WS_OVERLAPPEDWINDOW, 30, 30, 360,
                                     220, nullptr, menu, myinstance(), nullptr));
     ShowWindow(wnd, SW_SHOW);
+    SetForegroundWindow(wnd);
     Pump(30);
     Manager().AddForm(wnd);
     Pump(100);
@@ -96,6 +108,15 @@ class MenuBarTest : public testing::SkinApplyTest {
     TWinSkinForm* entry = Manager().FindSkinForm(wnd);
     EXPECT_NE(entry, nullptr);
     return *entry;
+  }
+
+  // A real click on the middle of a menu-bar button.
+  void ClickButton(HWND wnd, const TMenuBtn& button) {
+    RECT window{};
+    GetWindowRect(wnd, &window);
+    const RECT r = button.Rect();
+    testing::ClickScreen(
+        {window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2});
   }
 
   std::vector<HMENU> subs_;
@@ -132,18 +153,44 @@ TEST_F(MenuBarTest, MenuBarIsTakenOffAndDrawnAsButtonsInTheFrameAndGivenBack) {
   EXPECT_EQ(GetMenu(wnd), bar);
 }
 
+TEST_F(MenuBarTest, ButtonUnderTheMouseIsFramedUntilTheMouseLeavesIt) {
+  HWND wnd = Window(MakeBar());
+  TWinSkinForm& entry = Entry(wnd);
+  RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  const TMenuBtn& file = *entry.MenuBar()->Buttons()[0];
+  const RECT r = file.Rect();
+  RECT window{};
+  GetWindowRect(wnd, &window);
+  const TColor hot = ResolveColor(entry.SkinData()->Color(TShemeColor::csHilight));
+  auto edge = [&] {
+    const UniqueWindowDC dc = TakeWindowDC(wnd);
+    return static_cast<TColor>(GetPixel(dc.Get(), r.left, (r.top + r.bottom) / 2)) & 0xFFFFFF;
+  };
+  const TColor before = edge();
+  ASSERT_NE(before, hot);
+  testing::MoveMouse({window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2});
+  Pump(100);
+  EXPECT_EQ(file.State(), NCObjectState::kHot);
+  EXPECT_EQ(entry.HotObject(), &file);
+  EXPECT_EQ(edge(), hot);
+  // Into the client area: the hover timer finds the mouse gone.
+  testing::MoveMouse({(window.left + window.right) / 2, (window.top + window.bottom) / 2});
+  Pump(600);
+  EXPECT_EQ(file.State(), NCObjectState::kNormal);
+  EXPECT_EQ(entry.HotObject(), nullptr);
+  EXPECT_EQ(edge(), before);
+}
+
 TEST_F(MenuBarTest, DisabledButtonShowsNoMenuButPostsItsCommand) {
   HWND wnd = Window(MakeBar());
   TMenuBtn& edit = *Entry(wnd).MenuBar()->Buttons()[1];
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, &WatchMenus);
-  Entry(wnd).CheckMenu(edit);
-  MSG msg;
-  const bool posted = PeekMessageW(&msg, wnd, WM_COMMAND, WM_COMMAND, PM_REMOVE) != FALSE;
-  Pump(300);
+  ClickButton(wnd, edit);
+  Pump(400);
   KillTimer(nullptr, timer);
   EXPECT_TRUE(g_shown.empty());
-  ASSERT_TRUE(posted);
-  EXPECT_EQ(msg.wParam, edit.command);
+  ASSERT_EQ(g_commands.size(), 1u);
+  EXPECT_EQ(g_commands[0], edit.command);
 }
 
 TEST_F(MenuBarTest, RightArrowOnAnItemWithoutSubmenuOpensTheNextMenuAndWraps) {
@@ -153,7 +200,8 @@ TEST_F(MenuBarTest, RightArrowOnAnItemWithoutSubmenuOpensTheNextMenuAndWraps) {
   g_menus_wanted = 2;
   const UINT_PTR timer = SetTimer(nullptr, 0, 150, &WatchMenus);
   // From the last button the next one is the first (the disabled one is skipped).
-  Entry(wnd).CheckMenu(*buttons[2]);
+  ClickButton(wnd, *buttons[2]);
+  Pump(1500);
   KillTimer(nullptr, timer);
   ASSERT_EQ(g_shown.size(), 2u);
   EXPECT_EQ(g_shown[0], subs_[2]);
@@ -192,6 +240,97 @@ TEST_F(MenuBarTest, MenuSelectOpensTheMenuOfTheButtonUnderThePoint) {
   KillTimer(nullptr, timer);
   ASSERT_EQ(g_shown.size(), 1u);
   EXPECT_EQ(g_shown[0], subs_[0]);
+}
+
+// The skin's MDI button strip: minimize, restore and close, four state images each,
+// every button in a colour of its own.
+constexpr TColor kMdiColours[3] = {0x2020C0, 0x20C020, 0xC02020};
+constexpr int kMdiButton = 14;
+
+TBitmap MdiStrip() {
+  TBitmap strip(12 * kMdiButton, kMdiButton);
+  for (int x = 0; x < strip.Width(); ++x) {
+    for (int y = 0; y < kMdiButton; ++y) {
+      strip.SetPixel(x, y, kMdiColours[x / (4 * kMdiButton)]);
+    }
+  }
+  return strip;
+}
+
+TEST_F(MenuBarTest, MaximizedMdiChildsButtonsShowInTheFramesMenuRowAndRestoreIt) {
+  auto data = std::make_unique<TSkinData>(nullptr);
+  data->SetSkinFormtype(TSkinFormType::sfMainform);
+  testing::Load(*data, {"[Personality]\nTop=t.bmp\n[MDICONTROLS]\nImage=mdi.bmp\n",
+                        {{"t.bmp", testing::Solid(20, 20, 0)}, {"mdi.bmp", MdiStrip()}}});
+  data->Loaded();
+  datas_.push_back(std::move(data));
+
+  HWND frame = Keep(CreateWindowExW(0, testing::kFrameClass, L"Frame", WS_OVERLAPPEDWINDOW, 20, 20,
+                                    520, 360, nullptr, MakeBar(), myinstance(), nullptr));
+  CLIENTCREATESTRUCT ccs{};
+  HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300,
+                                frame, nullptr, myinstance(), &ccs);
+  ASSERT_NE(client, nullptr);
+  ShowWindow(frame, SW_SHOW);
+  SetForegroundWindow(frame);
+  Pump(30);
+  ASSERT_TRUE(Manager().AddForm(frame));
+  Pump(100);
+  HWND child = CreateWindowExW(WS_EX_MDICHILD, testing::kChildClass, L"child",
+                               WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, 10, 10, 200, 150,
+                               client, nullptr, myinstance(), nullptr);
+  ASSERT_NE(child, nullptr);
+  Pump(50);
+  TWinSkinForm& entry = Entry(frame);
+  ASSERT_NE(entry.MenuBar(), nullptr);
+
+  // The colour at the middle of each MDI button of the frame, after a full frame paint.
+  auto colours = [&] {
+    RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    std::vector<std::pair<int32_t, TColor>> seen;
+    const UniqueWindowDC dc = TakeWindowDC(frame);
+    for (const auto& button : entry.SysButtons()) {
+      if (button->Data().Visibility == 100 && button->Visible()) {
+        const RECT r = button->Rect();
+        seen.emplace_back(button->Action(),
+                          static_cast<TColor>(
+                              GetPixel(dc.Get(), (r.left + r.right) / 2, (r.top + r.bottom) / 2)) &
+                              0xFFFFFF);
+      }
+    }
+    return seen;
+  };
+  EXPECT_TRUE(colours().empty());  // no child is maximized
+
+  SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+  Pump(100);
+  ASSERT_TRUE(IsZoomed(child));
+  const std::vector<std::pair<int32_t, TColor>> maximized = colours();
+  ASSERT_EQ(maximized.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(maximized[i].first, static_cast<int32_t>(7 + i));
+    EXPECT_EQ(maximized[i].second, kMdiColours[i]);
+  }
+  // They sit in the menu row, right of the menu's buttons.
+  const TWinSysButton* restore = nullptr;
+  for (const auto& button : entry.SysButtons()) {
+    if (button->Action() == 8) {
+      restore = button.get();
+    }
+  }
+  ASSERT_NE(restore, nullptr);
+  EXPECT_GE(restore->Rect().top, entry.CaptionHeight());
+  EXPECT_LE(restore->Rect().bottom, entry.CaptionHeight() + entry.MenuHeight());
+  EXPECT_GT(restore->Rect().left, entry.MenuBar()->Buttons().back()->Rect().right);
+
+  // A real click on the restore button restores the child.
+  RECT window{};
+  GetWindowRect(frame, &window);
+  const RECT r = restore->Rect();
+  testing::ClickScreen({window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2});
+  Pump(300);
+  EXPECT_FALSE(IsZoomed(child));
+  EXPECT_TRUE(colours().empty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Owner-drawn items of a real popup menu of a skinned window: their measure, the skin's
-// item states drawn in the open menu, the command a keyboard choice delivers and the
-// items' own types given back when the window is un-skinned.
+// item states drawn in the open menu, the command a keyboard choice delivers, the items'
+// own types given back when the window is un-skinned, and the skinned system menu drawn
+// the same way.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "menu_test_input.h"
 #include "product_skin.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin_apply_fixture.h"
@@ -237,6 +239,48 @@ TEST_F(MenuItemsTest, UnskinningGivesTheItemsTheirOwnTypesBack) {
   }
   ASSERT_TRUE(GetMenuItemInfoW(menu.Get(), 1, TRUE, &info));
   EXPECT_TRUE(info.fType & MFT_SEPARATOR);
+}
+
+TEST_F(MenuItemsTest, SkinnedSystemMenuDrawsItsItemsLikeOtherMenusAndItsChoiceIsCarriedOut) {
+  SkinData(true);
+  HWND owner = Owner(true);
+  SetForegroundWindow(owner);
+  Pump(50);
+  static HMENU shown;
+  static UINT first_type;
+  shown = nullptr;
+  first_type = 0;
+  g_seen = {};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
+    HWND wnd = FindWindowW(L"#32768", nullptr);
+    if (wnd == nullptr || !IsWindowVisible(wnd) || shown != nullptr) {
+      return;
+    }
+    shown = reinterpret_cast<HMENU>(SendMessageW(wnd, MN_GETHMENU, 0, 0));
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(shown, 0, TRUE, &info);
+    first_type = info.fType;
+
+    RECT first{};
+    GetMenuItemRect(nullptr, shown, 0, &first);
+    RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    g_seen.first_item = MenuPixel(wnd, {first.left + 1, first.top + 1});
+    // The accelerator of "&Close" chooses it.
+    testing::PressKeys({'C'});
+  });
+  // A real right click on the caption opens the skinned system menu.
+  RECT window{};
+  GetWindowRect(owner, &window);
+  testing::ClickScreen({window.left + 60, window.top + 10}, /*right_button=*/true);
+  Pump(1000);
+  KillTimer(nullptr, timer);
+  Pump(100);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(first_type & MFT_OWNERDRAW);
+  EXPECT_EQ(g_seen.first_item, kItemFrames[0]);
+  EXPECT_FALSE(IsWindow(owner));
 }
 
 }  // namespace

@@ -87,6 +87,18 @@ TEST(MenuLayoutTest, ItemPartsSitInsideTheItem) {
   EXPECT_EQ(parts.separator_y, 30);
   EXPECT_EQ(parts.separator_left, 6);
   EXPECT_EQ(parts.separator_right, 118);
+  EXPECT_EQ(parts.image, (ImageRect{6, 20, 22, 40}));
+}
+
+TEST(MenuLayoutTest, WideImagesWidenTheColumnAndMoveTheText) {
+  // A menu with 24-pixel images; narrower ones keep the glyph's column.
+  const MenuItemParts wide = LayoutMenuItem({0, 20, 120, 40}, 4, 0, 24);
+  EXPECT_EQ(wide.image, (ImageRect{6, 20, 30, 40}));
+  EXPECT_EQ(wide.text, (ImageRect{34, 20, 102, 40}));
+  EXPECT_EQ(wide.check, (ImageRect{6, 22, 22, 38}));
+  const MenuItemParts narrow = LayoutMenuItem({0, 20, 120, 40}, 4, 0, 10);
+  EXPECT_EQ(narrow.image, (ImageRect{6, 20, 22, 40}));
+  EXPECT_EQ(narrow.text.left, 26);
 }
 
 TEST(MenuLayoutTest, NarrowItemNeverInvertsItsParts) {

@@ -520,6 +520,12 @@ void TForm::WndProc(TMessage& m) {
                       : m.WParam == SIZE_MAXIMIZED ? TWindowState::wsMaximized
                                                    : TWindowState::wsNormal;
       break;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (DispatchMenuItemPaint(menu_, m)) {
+        return;
+      }
+      break;
     case CM_DIALOGKEY:
       if (m.WParam == VK_TAB) {
         SelectNext(GetKeyState(VK_SHIFT) >= 0);

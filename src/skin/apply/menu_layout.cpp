@@ -8,9 +8,8 @@ namespace {
 
 // Check column, gap and right end of an owner-drawn item.
 constexpr int kCheckLeft = 2;
-constexpr int kTextLeft = kCheckLeft + kMenuGlyphSize + 4;
+constexpr int kColumnGap = 4;
 constexpr int kNativeItemExtra = 26;
-constexpr int kArrowColumn = kMenuGlyphSize + 2;
 
 char16_t LowerAscii(char16_t c) {
   return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
@@ -80,13 +79,18 @@ std::u16string StripAcceleratorMarks(const std::u16string& caption) {
   return text;
 }
 
-MenuItemParts LayoutMenuItem(const ImageRect& item, int item_left_margin, int shortcut_width) {
+MenuItemParts LayoutMenuItem(const ImageRect& item, int item_left_margin, int shortcut_width,
+                             int image_column) {
   MenuItemParts parts;
   const int margin = std::max(item_left_margin, 0);
-  parts.check = GlyphBox(item.left + margin + kCheckLeft, item);
-  parts.arrow = GlyphBox(item.right - kArrowColumn, item);
-  const int text_right = std::max(item.left + margin + kTextLeft, item.right - kArrowColumn);
-  parts.text = {item.left + margin + kTextLeft, item.top, text_right, item.bottom};
+  const int column = std::max(image_column, kMenuGlyphSize);
+  const int column_left = item.left + margin + kCheckLeft;
+  parts.check = GlyphBox(column_left, item);
+  parts.image = {column_left, item.top, column_left + column, item.bottom};
+  parts.arrow = GlyphBox(item.right - kMenuArrowColumn, item);
+  const int text_left = column_left + column + kColumnGap;
+  const int text_right = std::max(text_left, item.right - kMenuArrowColumn);
+  parts.text = {text_left, item.top, text_right, item.bottom};
   const int shortcut_left = std::max(parts.text.left, text_right - std::max(shortcut_width, 0));
   parts.shortcut = {shortcut_left, item.top, text_right, item.bottom};
   parts.separator_y = item.top + (item.bottom - item.top) / 2;

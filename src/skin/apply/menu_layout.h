@@ -22,6 +22,9 @@ inline constexpr int kMenuItemFrames = 5;
 inline constexpr int kMenuItemNormalFrame = 1;
 inline constexpr int kMenuItemSelectedFrame = 4;
 
+// The column at an item's right end that holds its submenu arrow.
+inline constexpr int kMenuArrowColumn = kMenuGlyphSize + 2;
+
 // Popup-menu windows keep this much of the system's border for the skin's frame.
 inline constexpr int kPopupBorder = 3;
 
@@ -58,17 +61,21 @@ std::optional<char16_t> MenuAccelerator(const std::u16string& caption);
 // The caption without its accelerator marks ("&&" stays one '&').
 std::u16string StripAcceleratorMarks(const std::u16string& caption);
 
-// Where the parts of an owner-drawn item go inside its rectangle.
+// Where the parts of an owner-drawn item go inside its rectangle. The column left of the
+// text holds the check mark or the menu's image; it is as wide as the menu's images, at
+// least one glyph.
 struct MenuItemParts {
   ImageRect check;     // 16 x 16, left, after the item object's margin
-  ImageRect text;      // from the check column to the arrow column
+  ImageRect image;     // the column, the item's height
+  ImageRect text;      // from the column to the arrow column
   ImageRect shortcut;  // right-aligned in the text rectangle
   ImageRect arrow;     // 16 x 16, at the right edge
   int separator_y = 0;
   int separator_left = 0;
   int separator_right = 0;
 };
-MenuItemParts LayoutMenuItem(const ImageRect& item, int item_left_margin, int shortcut_width);
+MenuItemParts LayoutMenuItem(const ImageRect& item, int item_left_margin, int shortcut_width,
+                             int image_column = kMenuGlyphSize);
 
 // One top-level item of the menu bar as the layout sees it.
 struct MenuBarItem {

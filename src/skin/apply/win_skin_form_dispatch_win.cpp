@@ -66,6 +66,8 @@ LRESULT TWinSkinForm::Dispatch(UINT msg, WPARAM wparam, LPARAM lparam) {
         manager->FMenuKind = reinterpret_cast<HMENU>(wparam) == system_menu_
                                  ? SkinMenuKind::kSystem
                                  : SkinMenuKind::kMenuBar;
+        // A framework popup menu's window is marked as such when it is made.
+        manager->FindPopupMenu(reinterpret_cast<HMENU>(wparam));
       }
       if (skin_frame_ && reinterpret_cast<HMENU>(wparam) != system_menu_) {
         WMINITMENU(reinterpret_cast<HMENU>(wparam));

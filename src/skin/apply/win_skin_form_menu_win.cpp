@@ -63,7 +63,10 @@ void TWinSkinForm::MenuBarTakeMenu(HMENU) {
   if (skin_menu_ == nullptr) {
     skin_menu_ = std::make_unique<TWinSkinMenu>(*this);
   }
-  if (!skin_menu_->UpdataBtn(handle_)) {
+  if (dynamic_cast<TMenuBtn*>(hot_object_) != nullptr) {
+    hot_object_ = nullptr;  // the buttons are made anew
+  }
+  if (!skin_menu_->UpdataBtn(handle_, FrameworkMainMenu())) {
     skin_menu_.reset();
   }
 }

@@ -139,6 +139,10 @@ void TWinSkinForm::DrawSysbtn(const TWinSysButton& button, NCObjectState state) 
   if (!button.Visible() || button.Image().Empty() || !IsWindow(handle_)) {
     return;
   }
+  if (button.Data().Visibility == kMenuRowVisibility) {
+    RedrawMenuRow();  // the MDI child buttons are part of the menu-bar row
+    return;
+  }
   UniqueWindowDC dc = TakeWindowDC(handle_);
   if (dc) {
     DrawFLine(dc.Get(), &button, state);

@@ -54,6 +54,8 @@ TWinSkinForm::TWinSkinForm(TComponent* owner, TSkinManage* manager)
 TWinSkinForm::~TWinSkinForm() {
   StopTimer();
   UnSubclass();
+  sys_menu_popup_.reset();
+  RestoreFrameworkMenus();
   DeleteSysbtn();
   if (const std::shared_ptr<SkinRegistries> registries = registries_.lock()) {
     registries->forms.Forget(*this);
@@ -76,6 +78,14 @@ void TWinSkinForm::InitTform(TSkinData* data, TComponent* form) {
     HookFormMethod();
   }
   ApplyFormColor();
+  // Framework menus drawn by the skin: the main menu's items with xcMenuItem, the popup
+  // menus' with xcPopupMenu.
+  if (data != nullptr && data->SkinControls().Has(TSkinControlType::xcMenuItem)) {
+    InitMainMenu(form, data, true);
+  }
+  if (data != nullptr && data->SkinControls().Has(TSkinControlType::xcPopupMenu)) {
+    InitPopMenu(form, data, true);
+  }
 }
 
 void TWinSkinForm::InitDlg(TSkinData* data) {
@@ -333,8 +343,9 @@ void TWinSkinForm::UnSubclass() {
     return;
   }
   StopTimer();
-  sys_menu_popup_.Reset();
+  sys_menu_popup_.reset();
   RestoreMenuItems();
+  RestoreFrameworkMenus();
   const bool framed = skin_frame_ && state_ != SkinFormState::kNew;
   RestoreWindowProc();
   RestoreFormColor();
@@ -370,6 +381,7 @@ void TWinSkinForm::UnSubclass3() {
   RestoreWindowProc();
   ReleaseMenuBar();
   RestoreMenuItems();
+  RestoreFrameworkMenus();
   cropped_ = false;
 }
 
@@ -390,6 +402,10 @@ void TWinSkinForm::RePaint() {
 void TWinSkinForm::SkinChange() {
   ApplyFormColor();
   state_ = SkinFormState::kChanging;
+  if (skin_frame_ && skin_data_ != nullptr &&
+      skin_data_->SkinControls().Has(TSkinControlType::xcPopupMenu)) {
+    InitPopMenu(Form(), skin_data_, true);  // popup menus made since set-up join
+  }
   if (skin_frame_) {
     caption_font_.Reset();
     MakeCaptionFont();

@@ -18,6 +18,7 @@
 
 #include "forms/classes/component.h"
 #include "forms/controls/control.h"
+#include "forms/controls/menus.h"
 #include "skin/apply/caption_buttons.h"
 #include "skin/apply/frame_geometry.h"
 #include "skin/apply/skin_form_types.h"
@@ -148,6 +149,26 @@ class TWinSkinForm : public TComponent {
   };
   const std::vector<SkinnedMenuItem>& SkinnedMenuItems() const { return skinned_items_; }
 
+  // Framework menus drawn by the skin: the items get the entry's measure and draw
+  // handlers (their own are kept and given back by RestoreFrameworkMenus). The main menu
+  // of `control` (a form), the popup menus it owns (made owner-drawn), and one item tree;
+  // `children` takes the sub-items of each item too.
+  void InitMainMenu(TComponent* control, TSkinData* data, bool children);
+  void InitPopMenu(TComponent* control, TSkinData* data, bool children);
+  void InitToolbarMenu(TMenuItem* item, TSkinData* data);
+  void RestoreFrameworkMenus();
+  // A framework item, owned by `owner`, made from the native item at `index` of `menu`:
+  // its caption ("-" for none), enabled and checked state, and its submenu's items.
+  TMenuItem* CreateMenuItem(HMENU menu, int index, TComponent* owner);
+  // The handlers: the framework's own measure of the item (its picture set aside) with
+  // room for the skin's item margin and the image or check column; the skin's look.
+  void MeasureItem(TMenuItem& item, HDC dc, int& width, int& height);
+  void DrawMenuItem(TMenuItem& item, HDC dc, const RECT& rect, bool selected);
+  // Whether the item carries the entry's handlers.
+  bool HasSkinHandlers(const TMenuItem& item) const;
+  // The skinned copy of the system menu while it is shown, or null.
+  TPopupMenu* SystemMenuPopup() const { return sys_menu_popup_.get(); }
+
   // The skinned menu bar, or null for a window without a menu.
   TWinSkinMenu* MenuBar() const { return skin_menu_.get(); }
   void RedrawMenuButton(const TMenuBtn& button);
@@ -159,6 +180,11 @@ class TWinSkinForm : public TComponent {
   // 0x3518: the menu-bar button under the screen point in lParam opens its menu; while
   // another button's menu is open, that one closes first.
   void MenuSelect(LPARAM screen_point);
+  // Paints the menu-bar row again (its buttons and the MDI child buttons in it).
+  void RedrawMenuRow();
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   static LRESULT CALLBACK WinWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
@@ -188,12 +214,33 @@ class TWinSkinForm : public TComponent {
   bool WMMEASUREITEM(MEASUREITEMSTRUCT& measure);
   bool WMDRAWITEM(const DRAWITEMSTRUCT& draw);
   const SkinnedMenuItem* FindSkinnedItem(HMENU menu, UINT id) const;
-  void DrawMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw);
-  void DefaultMenuItem(const SkinnedMenuItem& item, const DRAWITEMSTRUCT& draw);
-  void DrawItemText(HDC dc, const SkinnedMenuItem& item, const RECT& rect, TColor color);
+  void GiveSkinHandlers(TMenuItem& item);
+  // The framework item with the command id among the skinned system menu and, for a
+  // framework form, its main menu and the screen's popup menus; null when none.
+  TMenuItem* FindFrameworkItem(UINT id) const;
+  // What one owner-drawn item shows, native or framework.
+  struct MenuItemLook {
+    std::u16string text;  // with its accelerator marks
+    std::u16string shortcut;
+    bool separator = false;
+    bool checked = false;
+    bool radio = false;
+    bool enabled = true;
+    bool submenu = false;
+    const TImageList* images = nullptr;
+    int image_index = -1;
+    HMENU menu = nullptr;  // the menu the item is in
+  };
+  void PaintMenuItem(const MenuItemLook& look, HDC dc, const RECT& rect, bool selected);
+  void ComposeMenuItem(const MenuItemLook& look, HDC dc, const RECT& rect, bool selected);
+  void DefaultMenuItem(const MenuItemLook& look, HDC dc, const RECT& rect, bool selected);
+  void DrawItemText(HDC dc, const MenuItemLook& look, const RECT& rect, TColor color);
+  void DrawItemImage(HDC dc, const MenuItemLook& look, const RECT& column);
 
   // The menu bar.
   void SetupMenuBar();
+  // The framework form's main menu, or null.
+  const TMainMenu* FrameworkMainMenu() const;
   void ReleaseMenuBar();
   void LayoutMenuBar();
   void DrawMenuBar(HDC dc);
@@ -315,7 +362,20 @@ class TWinSkinForm : public TComponent {
   WNDPROC mdi_prev_proc_ = nullptr;
   bool saved_menu_update_ = false;
   UniqueFont caption_font_;
-  UniqueMenu sys_menu_popup_;
+  std::unique_ptr<TPopupMenu> sys_menu_popup_;
+  // Framework items carrying the entry's handlers, with the handlers they had before.
+  struct FrameworkItem {
+    TMenuItem* item = nullptr;
+    TMenuMeasureItemEvent measure;
+    TMenuDrawItemEvent draw;
+  };
+  std::vector<FrameworkItem> framework_items_;
+  // Framework popup menus made owner-drawn, with the setting they had before.
+  struct FrameworkPopup {
+    TPopupMenu* menu = nullptr;
+    bool owner_draw = false;
+  };
+  std::vector<FrameworkPopup> framework_popups_;
   std::vector<std::unique_ptr<TWinSysButton>> sys_buttons_;
   std::vector<SkinnedMenuItem> skinned_items_;
   std::unique_ptr<TWinSkinMenu> skin_menu_;

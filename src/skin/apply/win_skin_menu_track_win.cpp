@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "forms/controls/forms.h"
 #include "forms/win/platform_boundary_win.h"
 #include "skin/apply/menu_layout.h"
 #include "skin/apply/skin_manage_win.h"
@@ -125,12 +126,20 @@ void TWinSkinForm::SetupMenuBar() {
     }
     skin_menu_ = std::make_unique<TWinSkinMenu>(*this);
   }
-  if (!skin_menu_->UpdataBtn(handle_)) {
+  if (dynamic_cast<TMenuBtn*>(hot_object_) != nullptr) {
+    hot_object_ = nullptr;  // the buttons are made anew
+  }
+  if (!skin_menu_->UpdataBtn(handle_, FrameworkMainMenu())) {
     skin_menu_.reset();
     menu_height_ = 0;
     return;
   }
   menu_height_ = GetSystemMetrics(SM_CYMENU);
+}
+
+const TMainMenu* TWinSkinForm::FrameworkMainMenu() const {
+  const auto* form = dynamic_cast<const TForm*>(Form());
+  return form != nullptr ? form->Menu() : nullptr;
 }
 
 void TWinSkinForm::ReleaseMenuBar() {
@@ -173,13 +182,17 @@ void TWinSkinForm::DrawMenuBar(HDC dc) {
   skin_menu_->DrawMenu(dc, *skin_data_);
 }
 
-void TWinSkinForm::RedrawMenuButton(const TMenuBtn& button) {
+void TWinSkinForm::RedrawMenuButton(const TMenuBtn&) {
+  // The row is one bitmap: a button is redrawn with the row under it.
+  RedrawMenuRow();
+}
+
+void TWinSkinForm::RedrawMenuRow() {
   if (skin_menu_ == nullptr || skin_data_ == nullptr || !IsWindow(handle_)) {
     return;
   }
   UniqueWindowDC dc = TakeWindowDC(handle_);
   skin_menu_->DrawMenu(dc.Get(), *skin_data_);
-  (void)button;
 }
 
 bool TWinSkinForm::MenuBarButtonDown(POINT window_point) {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "forms/controls/menus.h"
 #include "forms/graphics/pixel_draw_win.h"
+#include "skin/apply/caption_buttons.h"
 #include "skin/apply/menu_layout.h"
 #include "skin/apply/win_skin_form_win.h"
 #include "skin/data/frame_compose.h"
@@ -33,7 +35,7 @@ void TMenuBtn::Draw() {
   owner_.RedrawMenuButton(*this);
 }
 
-bool TWinSkinMenu::UpdataBtn(HWND wnd) {
+bool TWinSkinMenu::UpdataBtn(HWND wnd, const TMainMenu* main_menu) {
   HMENU menu = GetMenu(wnd);
   if (menu == nullptr && menu_ == nullptr) {
     return false;
@@ -56,6 +58,11 @@ bool TWinSkinMenu::UpdataBtn(HWND wnd) {
     button->submenu = info.hSubMenu;
     button->command = info.wID;
     button->SetVisible(true);
+    if (const TMenuItem* item = main_menu != nullptr ? main_menu->FindItem(info.wID) : nullptr) {
+      button->caption = item->Caption().substr(0, kMaxCaption);
+      button->enabled = item->Enabled();
+      button->submenu = item->Count() > 0 ? item->Handle() : nullptr;
+    }
     buttons_.push_back(std::move(button));
   }
   // Only the skinned row shows the menu from now on.
@@ -102,17 +109,30 @@ void TWinSkinMenu::DrawMenu(HDC dc, const TSkinData& data) const {
   if (w <= 0 || h <= 0) {
     return;
   }
+  TBitmap row;
   if (data.MenuBar != nullptr && !data.MenuBar->Map.Empty()) {
     const TDataSkinObject& bar = *data.MenuBar;
-    const TBitmap row =
-        GetHMap(w, h, bar.Map, MarginsOf(bar), false, bar.Tile == 1, std::max(bar.Frame, 1), 1);
-    if (!row.Empty()) {
-      DrawPixels(dc, menu_rect_, row, false);
-    }
-  } else {
-    const UniqueBrush brush(CreateSolidBrush(Scheme(data, TShemeColor::csMenuBar)));
-    FillRect(dc, &menu_rect_, brush.Get());
+    row = GetHMap(w, h, bar.Map, MarginsOf(bar), false, bar.Tile == 1, std::max(bar.Frame, 1), 1);
   }
+  if (row.Empty()) {
+    row = TBitmap(w, h);
+    row.Fill(ResolveColor(data.Color(TShemeColor::csMenuBar)));
+  }
+  // The buttons of a maximized MDI child sit at the row's right end.
+  for (const auto& sys : owner_.SysButtons()) {
+    const RECT r = sys->Rect();
+    if (!sys->Visible() || sys->Data().Visibility != kMenuRowVisibility || sys->Image().Empty() ||
+        r.right <= r.left) {
+      continue;
+    }
+    const int frame =
+        RedrawFrame(sys->Frames(), static_cast<ButtonState>(sys->State()), sys->Enabled(), true);
+    StretchCopy(row,
+                {r.left - menu_rect_.left, r.top - menu_rect_.top, r.right - menu_rect_.left,
+                 r.bottom - menu_rect_.top},
+                sys->Image(), FrameRect(sys->Image(), sys->Frames(), frame, false), true);
+  }
+  DrawPixels(dc, menu_rect_, row, false);
   for (const auto& button : buttons_) {
     DrawButton(dc, data, *button);
   }

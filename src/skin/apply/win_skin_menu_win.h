@@ -15,6 +15,7 @@
 
 namespace kova {
 
+class TMainMenu;
 class TSkinData;
 
 class TMenuBtn : public TNCObject {
@@ -37,11 +38,13 @@ class TWinSkinMenu {
   explicit TWinSkinMenu(TWinSkinForm& owner) : owner_(owner) {}
 
   // Rebuilds the buttons from the window's menu bar and takes the bar off the window;
-  // false when the window has none.
-  bool UpdataBtn(HWND wnd);
+  // false when the window has none. Items of the framework's main menu (if given) show
+  // the framework item's caption and state.
+  bool UpdataBtn(HWND wnd, const TMainMenu* main_menu = nullptr);
   // Lays the buttons out in the row (window coordinates).
   void SetMenuRect(const RECT& row, const TSkinData* data, bool right_to_left);
-  // Paints the row and its buttons onto the window's device context.
+  // Paints the row, its buttons and the MDI child buttons placed in it onto the window's
+  // device context.
   void DrawMenu(HDC dc, const TSkinData& data) const;
   void DrawButton(HDC dc, const TSkinData& data, const TMenuBtn& button) const;
   // The first visible button containing a window point, or null.

@@ -1,9 +1,10 @@
-// The skinned system menu: a copy of the window's system menu whose entries follow the
-// window's state, popped up by the icon button, a right click on the caption or
-// Alt+Space. A second click within the double-click time closes the window instead.
+// The skinned system menu: a framework copy of the window's system menu whose entries
+// follow the window's state and are drawn by the skin like every other menu item,
+// popped up by the icon button, a right click on the caption or Alt+Space. A second
+// click within the double-click time closes the window instead.
 #include <windows.h>
 
-#include <string>
+#include <memory>
 
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/win_skin_form_win.h"
@@ -11,50 +12,50 @@
 namespace kova {
 
 void TWinSkinForm::CreateSysmenu2() {
-  sys_menu_popup_.Reset(CreatePopupMenu());
+  sys_menu_popup_.reset();
   HMENU source = GetSystemMenu(handle_, FALSE);
-  if (!sys_menu_popup_ || source == nullptr) {
+  if (source == nullptr) {
     return;
   }
+  auto popup = std::make_unique<TPopupMenu>(nullptr);
   const bool normal = window_state_ == SkinWindowState::kNormal;
   const int count = GetMenuItemCount(source);
   for (int i = 0; i < count; ++i) {
-    wchar_t text[256] = {};
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
-    item.dwTypeData = text;
-    item.cch = 255;
-    if (!GetMenuItemInfoW(source, static_cast<UINT>(i), TRUE, &item)) {
+    TMenuItem* item = CreateMenuItem(source, i, popup.get());
+    if (item == nullptr) {
       continue;
     }
-    if (item.fType & MFT_SEPARATOR) {
-      AppendMenuW(sys_menu_popup_.Get(), MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
-    bool enabled = !(item.fState & (MFS_DISABLED | MFS_GRAYED));
-    switch (item.wID) {
+    const UINT id = GetMenuItemID(source, i);
+    // The entries follow the window's state as the skin shows it.
+    switch (id) {
       case SC_RESTORE:
-        enabled = !normal;
+        item->SetEnabled(!normal);
         break;
       case SC_MOVE:
       case SC_SIZE:
-        enabled = normal && (item.wID == SC_MOVE || sizable_);
+        item->SetEnabled(normal && (id == SC_MOVE || sizable_));
         break;
       case SC_MINIMIZE:
-        enabled = border_icons_.Has(SkinBorderIcon::kMinimize) &&
-                  window_state_ != SkinWindowState::kMinimized;
+        item->SetEnabled(border_icons_.Has(SkinBorderIcon::kMinimize) &&
+                         window_state_ != SkinWindowState::kMinimized);
         break;
       case SC_MAXIMIZE:
-        enabled = border_icons_.Has(SkinBorderIcon::kMaximize) &&
-                  window_state_ != SkinWindowState::kMaximized;
+        item->SetEnabled(border_icons_.Has(SkinBorderIcon::kMaximize) &&
+                         window_state_ != SkinWindowState::kMaximized);
         break;
       default:
         break;
     }
-    AppendMenuW(sys_menu_popup_.Get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), item.wID,
-                text);
+    // The choice comes back as a command, which the entry re-posts as a system command.
+    if (!item->IsLine()) {
+      HWND wnd = handle_;
+      item->OnClick = [wnd, id](TObject*) { PostMessageW(wnd, WM_COMMAND, id, 0); };
+    }
+    popup->Items()->Add(item);
   }
+  popup->SetOwnerDraw(true);
+  sys_menu_popup_ = std::move(popup);
+  InitToolbarMenu(sys_menu_popup_->Items(), skin_data_);
 }
 
 void TWinSkinForm::PopSysmenu(POINT screen) {
@@ -70,11 +71,10 @@ void TWinSkinForm::PopSysmenu(POINT screen) {
     sys_menu_clicked_ = true;
     last_sys_menu_click_ = now;
     CreateSysmenu2();
-    if (sys_menu_popup_) {
+    if (sys_menu_popup_ != nullptr) {
       busy_ = true;
-      // The choice comes back as a command, re-posted as a system command.
-      TrackPopupMenu(sys_menu_popup_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, screen.x,
-                     screen.y, 0, handle_, nullptr);
+      // This window measures and draws the items, with the skin's item drawing.
+      sys_menu_popup_->Popup(screen.x, screen.y, handle_);
       busy_ = false;
     }
     return;

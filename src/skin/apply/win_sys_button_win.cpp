@@ -9,6 +9,7 @@
 #include "skin/apply/skin_manage_win.h"
 #include "skin/apply/skin_messages.h"
 #include "skin/apply/win_skin_form_win.h"
+#include "skin/apply/win_skin_menu_win.h"
 
 namespace kova {
 
@@ -242,6 +243,11 @@ bool TWinSkinForm::NCMouseMove(LPARAM lparam) {
   const POINT point =
       GetWinXY({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
   if (TWinSysButton* button = FindBtn(point)) {
+    button->MouseEnter();
+    return true;
+  }
+  // Menu-bar buttons are framed while the mouse is over them.
+  if (TMenuBtn* button = MenuBar() != nullptr ? MenuBar()->FindBtn(point) : nullptr) {
     button->MouseEnter();
     return true;
   }
