@@ -16,15 +16,12 @@ const ClassInfo& TMenuItem::StaticClass() {
       "TMenuItem", &TComponent::StaticClass(),
       PropertyListBuilder<TMenuItem>()
           .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
-          .Integer("Checked", &TMenuItem::Checked,
-                   [](TMenuItem& m, int64_t v) { m.SetChecked(v != 0); })
-          .Integer("Enabled", &TMenuItem::Enabled,
-                   [](TMenuItem& m, int64_t v) { m.SetEnabled(v != 0); })
+          .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+          .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
           .Method<TNotifyEvent>(
               "OnClick", [](const TMenuItem& m) { return m.OnClick; },
               [](TMenuItem& m, TNotifyEvent e) { m.OnClick = std::move(e); })
-          .Integer("Visible", &TMenuItem::Visible,
-                   [](TMenuItem& m, int64_t v) { m.SetVisible(v != 0); })
+          .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
           .Build());
   return info;
 }
