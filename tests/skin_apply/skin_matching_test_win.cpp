@@ -254,5 +254,18 @@ TEST_F(SkinMatchingTest, ContainersAndForeignControls) {
   EXPECT_EQ(controls.Count(), count - 1);
 }
 
+TEST_F(SkinMatchingTest, PlainWindowTableGivesFrameworkPanelsTheFormColour) {
+  auto* panel = Add<TPanel>(&form_, 10, 10, 120, 60);
+  auto* label_host = Add<TNotebook>(&form_, 150, 10, 120, 60);
+  TSkinControls controls(&skin_, nullptr);
+  // Met as plain windows (inside a dialog that is not a framework form): the control
+  // behind the window takes the skin's form colour, and no object is listed for it.
+  EXPECT_EQ(controls.AddControlh(panel->Handle()), nullptr);
+  EXPECT_EQ(controls.AddControlh(label_host->Handle()), nullptr);
+  EXPECT_EQ(controls.Count(), 0u);
+  EXPECT_EQ(panel->Color(), skin_.Color(TShemeColor::csButtonFace));
+  EXPECT_EQ(label_host->Color(), skin_.Color(TShemeColor::csButtonFace));
+}
+
 }  // namespace
 }  // namespace kova

@@ -71,51 +71,52 @@ MatchContext TSkinControls::Context() const {
   return context;
 }
 
-std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind) const {
-  using K = SkinControlKind;
+std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool plain_window) const {
   switch (kind) {
-    case K::kButton:
+    case SkinControlKind::kButton:
       return std::make_unique<TSkinButton>(nullptr);
-    case K::kBitButton:
-    case K::kPngBitButton: {
-      auto made = std::make_unique<TSkinBitButton>(nullptr);
-      made->SetPngGlyph(kind == K::kPngBitButton);
-      return made;
-    }
-    case K::kSpeedButton:
-    case K::kPngSpeedButton: {
-      auto made = std::make_unique<TSkinSpeedButton>(nullptr);
-      made->SetPngGlyph(kind == K::kPngSpeedButton);
-      return made;
-    }
-    case K::kMenuButton:
-      return std::make_unique<TSkinMenuButton>(nullptr);
-    case K::kCheckBox:
+    case SkinControlKind::kCheckBox:
       return std::make_unique<TSkinCheckBox>(nullptr);
-    case K::kRadioButton:
+    case SkinControlKind::kRadioButton:
       return std::make_unique<TSkinRadioButton>(nullptr);
-    case K::kObjImageCheck:
-      return std::make_unique<TSkinObjImage>(nullptr, 1);
-    case K::kObjImageRadio:
-      return std::make_unique<TSkinObjImage>(nullptr, 2);
-    case K::kObjImageCheck3:
-      return std::make_unique<TSkinObjImage>(nullptr, 3);
-    case K::kScrollbar:
+    case SkinControlKind::kScrollbar:
       return std::make_unique<TSkinScControl>(nullptr);
-    case K::kNestedDialog:
-    case K::kToolbar:
+    case SkinControlKind::kNestedDialog:
       return std::make_unique<TSkinBoxH>(nullptr);
-    case K::kBox:
-      return std::make_unique<TSkinBox>(nullptr);
-    case K::kGroupBox:
-      return std::make_unique<TSkinGroupBox>(nullptr);
-    case K::kSizer:
+    case SkinControlKind::kSizer:
       return std::make_unique<TSkinSizer>(nullptr);
-    case K::kEdit:
+    case SkinControlKind::kEdit:
       return std::make_unique<TSkinEdit>(nullptr);
-    case K::kProgress:
+    case SkinControlKind::kProgress:
       return std::make_unique<TSkinProgress>(nullptr);
+    case SkinControlKind::kToolbar:
+      return std::make_unique<TSkinBoxH>(nullptr);
+    case SkinControlKind::kBox:
+      return std::make_unique<TSkinBox>(nullptr);
+    case SkinControlKind::kGroupBox:
+      return std::make_unique<TSkinGroupBox>(nullptr);
+    case SkinControlKind::kBitButton:
+    case SkinControlKind::kPngBitButton: {
+      auto made = std::make_unique<TSkinBitButton>(nullptr);
+      made->SetPngGlyph(kind == SkinControlKind::kPngBitButton);
+      return made;
+    }
+    case SkinControlKind::kSpeedButton:
+    case SkinControlKind::kPngSpeedButton: {
+      auto made = std::make_unique<TSkinSpeedButton>(nullptr);
+      made->SetPngGlyph(kind == SkinControlKind::kPngSpeedButton);
+      return made;
+    }
+    case SkinControlKind::kMenuButton:
+      return std::make_unique<TSkinMenuButton>(nullptr);
+    case SkinControlKind::kObjImageCheck:
+      return std::make_unique<TSkinObjImage>(nullptr, 1);
+    case SkinControlKind::kObjImageRadio:
+      return std::make_unique<TSkinObjImage>(nullptr, 2);
+    case SkinControlKind::kObjImageCheck3:
+      return std::make_unique<TSkinObjImage>(nullptr, 3);
     default:
+      (void)plain_window;
       // The other families are not painted from the skin yet: those controls keep
       // their own look.
       return nullptr;
@@ -143,7 +144,7 @@ TSkinControl* TSkinControls::AddControlh(HWND wnd) {
     }
     return nullptr;
   }
-  std::unique_ptr<TSkinControl> made = Make(kind);
+  std::unique_ptr<TSkinControl> made = Make(kind, true);
   if (!made) {
     return nullptr;
   }
@@ -278,7 +279,7 @@ TSkinControl* TSkinControls::AskOnSkinControl(TControl* control, const WideStrin
 
 TSkinControl* TSkinControls::Attach(TControl* control, SkinControlKind kind, bool set_color,
                                     bool plain_window) {
-  std::unique_ptr<TSkinControl> made = Make(kind);
+  std::unique_ptr<TSkinControl> made = Make(kind, plain_window);
   if (!made) {
     return nullptr;
   }

@@ -60,7 +60,7 @@ class TSkinControls {
   void Forget(TSkinControl* control);
 
  private:
-  std::unique_ptr<TSkinControl> Make(SkinControlKind kind) const;
+  std::unique_ptr<TSkinControl> Make(SkinControlKind kind, bool plain_window) const;
   bool Skinned(const TControl* control) const;
   // Makes, lists and initialises the object of `kind` for a control (nothing for kNone
   // or a family not painted from the skin).
