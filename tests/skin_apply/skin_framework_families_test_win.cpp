@@ -225,6 +225,7 @@ TEST_F(SkinFrameworkFamiliesTest, ForeignCheckBoxShowsItsPublishedState) {
 
 TEST_F(SkinFrameworkFamiliesTest, TransparentButtonsShowTheirParentsImage) {
   // A green label under the buttons' corners: the parent's image, not just its colour.
+  // Windowless speed buttons see it the same way.
   constexpr TColor kBehind = 0x00C000;
   auto* label = Add<TLabel>(&form_, 0, 0, 400, 60);
   label->SetAutoSize(false);
@@ -252,6 +253,17 @@ TEST_F(SkinFrameworkFamiliesTest, TransparentButtonsShowTheirParentsImage) {
     const TBitmap painted = Painted(button->Handle());
     EXPECT_EQ(At(painted, 0, 0) == kBehind, c.see_through) << c.tag;
     EXPECT_EQ(At(painted, 30, 15), FrameColor(1)) << c.tag;
+
+    auto* speed = Add<TSpeedButton>(&form_, x - 70, 45, 40, 10);
+    speed->SetTag(c.tag);
+    ASSERT_NE(controls.AddComp(speed), nullptr);
+    RECT client{};
+    GetClientRect(form_.Handle(), &client);
+    TDibBitmap whole(client.right, client.bottom);
+    SendMessageW(form_.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(whole.Canvas().Handle()),
+                 PRF_CLIENT);
+    GdiFlush();
+    EXPECT_EQ(At(whole.ToPixels(), x - 70, 45) == kBehind, c.see_through) << c.tag;
   }
 }
 

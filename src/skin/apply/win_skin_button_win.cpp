@@ -194,6 +194,13 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
     MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&in_parent), 2);
     DrawParentImage(GetParent(handle_), behind.Canvas().Handle(), in_parent);
     parent_image = behind.ToPixels();
+  } else if (graphic_control_ != nullptr &&
+             PushButtonTransparent(static_cast<int32_t>(graphic_control_->Tag()),
+                                   skin_data_->Options())) {
+    // A windowless button is painted over its parent's image, already on `dc`.
+    TDibBitmap behind(width, height);
+    BitBlt(behind.Canvas().Handle(), 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY);
+    parent_image = behind.ToPixels();
   }
   ComposePushButton(pixels, *skin_data_->Button, frame,
                     parent_image.Empty() ? nullptr : &parent_image, ParentColor());
