@@ -42,6 +42,9 @@ TEST(SkinControlKindsTest, PlainWindowClassTable) {
       {"TCheckBox", 0, K::kCheckBox},
       {"ToolbarWindow32", 0, K::kToolbar},
       {"TProgressBar", 0, K::kProgress},
+      {"TComboBox", 0, K::kComboBox},
+      {"TPanel", 0, K::kFormColor},  // the framework control behind takes the form colour
+      {"TTntPanel.UnicodeClass", 0, K::kFormColor},
       // Classes the table does not list stay unskinned, even when a family could paint them.
       {"msctls_progress32", 0, K::kFormColor},
       {"Static", 0, K::kFormColor},
@@ -56,45 +59,14 @@ TEST(SkinControlKindsTest, FamiliesGateTheirRules) {
   no_buttons.Exclude(TSkinControlType::xcButton);
   EXPECT_EQ(PlainControlKind("Button", 0, no_buttons), K::kNone);
   EXPECT_EQ(PlainControlKind("Button", 0x03, no_buttons), K::kCheckBox);
-  EXPECT_EQ(FrameworkControlKind("TButton", no_buttons), K::kNone);
-  EXPECT_EQ(FrameworkControlKind("TRadioButton", no_buttons), K::kRadioButton);
+  EXPECT_EQ(PlainControlKind("TButton", 0, no_buttons), K::kNone);
 
   const TSkinControlTypes none;
-  for (const char* name : {"TButton", "TCheckBox", "TRadioButton", "TScrollBar"}) {
-    EXPECT_EQ(FrameworkControlKind(name, none), K::kNone) << name;
-  }
   EXPECT_EQ(PlainControlKind("ScrollBar", 0, none), K::kNone);
+  EXPECT_EQ(PlainControlKind("Edit", 0, none), K::kNone);
+  EXPECT_EQ(PlainControlKind("SysTabControl32", 0, none), K::kNone);
   // A size grip is skinned whatever the families say.
   EXPECT_EQ(PlainControlKind("ScrollBar", 0x10, none), K::kSizer);
-  EXPECT_EQ(FrameworkControlKind("tcheckbox", DefaultSkinControls()), K::kCheckBox);
-  EXPECT_EQ(FrameworkControlKind("TPanel", DefaultSkinControls()), K::kNone);
-}
-
-TEST(SkinControlKindsTest, ClassMapKinds) {
-  const TSkinControlTypes all = DefaultSkinControls();
-  TSkinControlTypes no_buttons = all;
-  no_buttons.Exclude(TSkinControlType::xcButton);
-  const struct {
-    const char16_t* kind;
-    const TSkinControlTypes* families;
-    std::optional<K> made;
-  } cases[] = {
-      {u"", &all, std::nullopt},  // no line: the built-in rules decide
-      {u"nil", &all, K::kNone},
-      {u"button", &all, K::kButton},
-      {u"button", &no_buttons, K::kNone},  // claimed, and the gate is off
-      {u"checkbox", &all, K::kCheckBox},
-      {u"radiobutton", &all, K::kRadioButton},
-      {u"combobox", &all, K::kComboBox},
-      {u"comboboxex", &all, K::kComboBox},
-      {u"edit", &all, K::kEdit},
-      {u"progress", &all, K::kProgress},
-      {u"tab", &all, K::kTab},
-      {u"somethingelse", &all, K::kNone},  // any other kind is claimed and left alone
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(Skin3rdControlKind(c.kind, *c.families), c.made) << WideToUtf8(c.kind);
-  }
 }
 
 }  // namespace

@@ -31,6 +31,8 @@ std::string_view Trim(std::string_view s) {
 
 }  // namespace
 
+const EnumTypeInfo kBooleanInfo{"Boolean", {"False", "True"}};
+
 int EnumTypeInfo::ValueOf(std::string_view name) const {
   for (size_t i = 0; i < value_names.size(); ++i) {
     if (EqualsIgnoringCase(value_names[i], name)) {

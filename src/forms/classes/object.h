@@ -28,6 +28,11 @@ class EFrameworkError : public std::runtime_error {
 
 enum class PropertyKind { kString, kInteger, kEnumeration, kSet, kObject, kMethod };
 
+// How a string property keeps its text: a short string (at most 255 8-bit characters), a
+// narrow 8-bit string, a wide string of UTF-16 units, or the native Unicode string type.
+// The accessors always carry UTF-16; 8-bit kinds are converted as Latin-1.
+enum class StringKind { kShort, kNarrow, kWide, kUnicode };
+
 // Value names of an enumeration type in ordinal order. A set of the enumeration is a bit
 // mask with bit n standing for the value of ordinal n.
 struct EnumTypeInfo {
@@ -49,8 +54,9 @@ struct EnumTypeInfo {
 struct PropertyInfo {
   std::string_view name;
   PropertyKind kind = PropertyKind::kInteger;
-  const EnumTypeInfo* enum_type = nullptr;  // enumerations and sets
-  const ClassInfo* object_class = nullptr;  // object properties: the declared class
+  const EnumTypeInfo* enum_type = nullptr;     // enumerations and sets
+  const ClassInfo* object_class = nullptr;     // object properties: the declared class
+  StringKind string_kind = StringKind::kWide;  // string properties
 
   std::function<WideString(const TObject&)> get_string;
   std::function<void(TObject&, const WideString&)> set_string;
@@ -113,6 +119,9 @@ class TObject {
   }
 };
 
+// The value names of Boolean properties, which are enumerations: False, True.
+extern const EnumTypeInfo kBooleanInfo;
+
 // A set of enumeration values stored as a bit mask, as published set properties are.
 template <class E>
 class EnumSet {
@@ -153,6 +162,41 @@ class PropertyListBuilder {
     if constexpr (!std::is_same_v<S, std::nullptr_t>) {
       p.set_string = [set](TObject& o, const WideString& v) {
         std::invoke(set, static_cast<T&>(o), v);
+      };
+    }
+    return Add(std::move(p));
+  }
+
+  // A string property of the native Unicode string type (UTF-16 accessors, as String).
+  template <class G, class S = std::nullptr_t>
+  PropertyListBuilder& UnicodeString(std::string_view name, G get, S set = nullptr) {
+    String(name, get, set);
+    properties_.back().string_kind = StringKind::kUnicode;
+    return *this;
+  }
+
+  // Narrow and short string properties, read and written through 8-bit accessors; a short
+  // string keeps at most 255 characters.
+  template <class G, class S = std::nullptr_t>
+  PropertyListBuilder& NarrowString(std::string_view name, G get, S set = nullptr) {
+    return EightBitString(name, StringKind::kNarrow, get, set);
+  }
+  template <class G, class S = std::nullptr_t>
+  PropertyListBuilder& ShortString(std::string_view name, G get, S set = nullptr) {
+    return EightBitString(name, StringKind::kShort, get, set);
+  }
+
+  // A Boolean property: an enumeration of kBooleanInfo over a bool getter and setter.
+  template <class G, class S = std::nullptr_t>
+  PropertyListBuilder& Boolean(std::string_view name, G get, S set = nullptr) {
+    PropertyInfo p = Make(name, PropertyKind::kEnumeration);
+    p.enum_type = &kBooleanInfo;
+    p.get_ordinal = [get](const TObject& o) {
+      return static_cast<int64_t>(static_cast<bool>(std::invoke(get, static_cast<const T&>(o))));
+    };
+    if constexpr (!std::is_same_v<S, std::nullptr_t>) {
+      p.set_ordinal = [set](TObject& o, int64_t v) {
+        std::invoke(set, static_cast<T&>(o), v != 0);
       };
     }
     return Add(std::move(p));
@@ -236,6 +280,25 @@ class PropertyListBuilder {
   std::vector<PropertyInfo> Build() { return std::move(properties_); }
 
  private:
+  template <class G, class S>
+  PropertyListBuilder& EightBitString(std::string_view name, StringKind kind, G get, S set) {
+    PropertyInfo p = Make(name, PropertyKind::kString);
+    p.string_kind = kind;
+    p.get_string = [get](const TObject& o) {
+      return Latin1ToWide(std::string(std::invoke(get, static_cast<const T&>(o))));
+    };
+    if constexpr (!std::is_same_v<S, std::nullptr_t>) {
+      p.set_string = [set, kind](TObject& o, const WideString& v) {
+        std::string narrow = WideToLatin1(v);
+        if (kind == StringKind::kShort && narrow.size() > 255) {
+          narrow.resize(255);
+        }
+        std::invoke(set, static_cast<T&>(o), narrow);
+      };
+    }
+    return Add(std::move(p));
+  }
+
   static PropertyInfo Make(std::string_view name, PropertyKind kind) {
     PropertyInfo p;
     p.name = name;

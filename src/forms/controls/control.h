@@ -217,6 +217,9 @@ class TWinControl : public TControl {
  protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
+  // Makes the window again (after a change of style the window cannot take on), when it
+  // exists and its parent's does.
+  void RecreateWnd();
   // Called once the window exists (children are made after this).
   virtual void CreateWindowHandle() {}
   // Paints windowless children over this control.
@@ -230,6 +233,18 @@ class TWinControl : public TControl {
   virtual LRESULT NotifyReflected(NMHDR* header) {
     (void)header;
     return 0;
+  }
+  // Called for WM_HSCROLL and WM_VSCROLL a parent receives from this child (scroll bars,
+  // track bars, up-down buttons); answers whether the control took it.
+  virtual bool ScrollReflected(UINT msg, WPARAM wparam) {
+    (void)msg;
+    (void)wparam;
+    return false;
+  }
+  // Called for WM_DRAWITEM a parent receives for this owner-drawn child.
+  virtual bool DrawItemReflected(const DRAWITEMSTRUCT& item) {
+    (void)item;
+    return false;
   }
   bool tab_stop_ = false;
 
@@ -258,8 +273,11 @@ class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* owner);
   TCanvas& Canvas() { return canvas_; }
-  // Paints the control on the parent's device context, origin at the control's corner.
+  // Paints the control on the parent's device context, origin at the control's corner:
+  // sends WM_PAINT with that device context through the control's message method, so a
+  // replaced method may paint it instead.
   void PaintOn(HDC dc);
+  void WndProc(TMessage& message) override;
 
  protected:
   virtual void Paint() {}

@@ -100,8 +100,7 @@ const ClassInfo& TControl::StaticClass() {
           .String("Caption", &TControl::GetText, &TControl::SetText)
           .Integer("Color", &TControl::Color, &TControl::SetColor)
           .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor)
-          .Integer("Enabled", &TControl::Enabled,
-                   [](TControl& c, int64_t v) { c.SetEnabled(v != 0); })
+          .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled)
           .Object<TFont>(
               "Font", [](const TControl& c) { return c.font_.get(); }, &TControl::SetFont)
           .Integer("Height", &TControl::Height, &TControl::SetHeight)
@@ -110,11 +109,9 @@ const ClassInfo& TControl::StaticClass() {
           .Method<TNotifyEvent>(
               "OnClick", [](const TControl& c) { return c.OnClick; },
               [](TControl& c, TNotifyEvent e) { c.OnClick = std::move(e); })
-          .Integer("ShowHint", &TControl::ShowHint,
-                   [](TControl& c, int64_t v) { c.SetShowHint(v != 0); })
+          .Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
           .Integer("Top", &TControl::Top, &TControl::SetTop)
-          .Integer("Visible", &TControl::Visible,
-                   [](TControl& c, int64_t v) { c.SetVisible(v != 0); })
+          .Boolean("Visible", &TControl::Visible, &TControl::SetVisible)
           .Integer("Width", &TControl::Width, &TControl::SetWidth)
           .Build());
   return info;
@@ -326,8 +323,7 @@ const ClassInfo& TWinControl::StaticClass() {
       "TWinControl", &TControl::StaticClass(),
       PropertyListBuilder<TWinControl>()
           .Integer("BorderWidth", &TWinControl::BorderWidth, &TWinControl::SetBorderWidth)
-          .Integer("TabStop", &TWinControl::TabStop,
-                   [](TWinControl& c, int64_t v) { c.SetTabStop(v != 0); })
+          .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
           .Build());
   return info;
 }
@@ -433,6 +429,16 @@ void TWinControl::DestroyHandle() {
   if (window_) {
     hover_child_ = captured_child_ = nullptr;
     DestroyWindow(window_.Get());  // WM_NCDESTROY lets go of the handle
+  }
+}
+
+void TWinControl::RecreateWnd() {
+  if (!HandleAllocated()) {
+    return;
+  }
+  DestroyHandle();
+  if (Parent() == nullptr || Parent()->HandleAllocated()) {
+    Handle();
   }
 }
 
@@ -737,6 +743,28 @@ void TWinControl::WndProc(TMessage& m) {
         }
       }
       break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (m.LParam != 0) {
+        if (auto* child = dynamic_cast<TWinControl*>(FindControl(reinterpret_cast<HWND>(m.LParam)));
+            child != nullptr && child->ScrollReflected(m.Msg, m.WParam)) {
+          m.Result = 0;
+          return;
+        }
+      }
+      break;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+      if (item->CtlType == ODT_MENU) {
+        break;
+      }
+      if (auto* child = dynamic_cast<TWinControl*>(FindControl(item->hwndItem));
+          child != nullptr && child->DrawItemReflected(*item)) {
+        m.Result = TRUE;
+        return;
+      }
+      break;
+    }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(m.LParam);
       if (auto* child = dynamic_cast<TWinControl*>(FindControl(header->hwndFrom))) {
@@ -864,10 +892,19 @@ void TGraphicControl::PaintOn(HDC dc) {
   GetViewportOrgEx(dc, &origin);
   SetViewportOrgEx(dc, origin.x + Left(), origin.y + Top(), nullptr);
   IntersectClipRect(dc, 0, 0, Width(), Height());
-  Canvas().SetHandle(dc);
-  Canvas().Font().Assign(&Font());
-  Paint();
-  Canvas().SetHandle(nullptr);
+  Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+}
+
+void TGraphicControl::WndProc(TMessage& m) {
+  if (m.Msg == WM_PAINT && m.WParam != 0) {
+    Canvas().SetHandle(reinterpret_cast<HDC>(m.WParam));
+    Canvas().Font().Assign(&Font());
+    Paint();
+    Canvas().SetHandle(nullptr);
+    m.Result = 0;
+    return;
+  }
+  TControl::WndProc(m);
 }
 
 const ClassInfo& TCustomControl::StaticClass() {

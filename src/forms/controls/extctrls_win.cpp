@@ -68,13 +68,10 @@ const ClassInfo& TLabel::StaticClass() {
       "TLabel", &TGraphicControl::StaticClass(),
       PropertyListBuilder<TLabel>()
           .Enum("Alignment", kAlignmentInfo, &TLabel::Alignment, &TLabel::SetAlignment)
-          .Integer("AutoSize", &TLabel::AutoSize,
-                   [](TLabel& l, int64_t v) { l.SetAutoSize(v != 0); })
+          .Boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
           .Object<TWinControl>("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
-          .Integer("Transparent", &TLabel::Transparent,
-                   [](TLabel& l, int64_t v) { l.SetTransparent(v != 0); })
-          .Integer("WordWrap", &TLabel::WordWrap,
-                   [](TLabel& l, int64_t v) { l.SetWordWrap(v != 0); })
+          .Boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent)
+          .Boolean("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap)
           .Build());
   return info;
 }
@@ -169,10 +166,10 @@ const ClassInfo& TImage::StaticClass() {
   static const ClassInfo info(
       "TImage", &TGraphicControl::StaticClass(),
       PropertyListBuilder<TImage>()
-          .Integer("Center", &TImage::Center, [](TImage& i, int64_t v) { i.SetCenter(v != 0); })
+          .Boolean("Center", &TImage::Center, &TImage::SetCenter)
           .Object<TPicture>("Picture",
                             [](const TImage& i) { return const_cast<TPicture*>(&i.picture_); })
-          .Integer("Stretch", &TImage::Stretch, [](TImage& i, int64_t v) { i.SetStretch(v != 0); })
+          .Boolean("Stretch", &TImage::Stretch, &TImage::SetStretch)
           .Build());
   return info;
 }

@@ -6,7 +6,13 @@
 
 #include "forms/classes/filer.h"
 #include "forms/classes/typinfo.h"
+#include "forms/controls/buttons.h"
+#include "forms/controls/comctrls.h"
 #include "forms/controls/extctrls.h"
+#include "forms/controls/groupbox.h"
+#include "forms/controls/listctrls.h"
+#include "forms/controls/scrollctrls.h"
+#include "forms/controls/tabs.h"
 #include "forms/controls/stdctrls.h"
 #include "forms/controls/timer.h"
 #include "forms/graphics/image_list.h"
@@ -34,6 +40,22 @@ void RegisterFrameworkClasses() {
     RegisterComponentClass<TMemo>();
     RegisterComponentClass<TListBox>();
     RegisterComponentClass<TComboBox>();
+    RegisterComponentClass<TGroupBox>();
+    RegisterComponentClass<TRadioGroup>();
+    RegisterComponentClass<TScrollBar>();
+    RegisterComponentClass<TScrollBox>();
+    RegisterComponentClass<TBitBtn>();
+    RegisterComponentClass<TSpeedButton>();
+    RegisterComponentClass<TProgressBar>();
+    RegisterComponentClass<TTrackBar>();
+    RegisterComponentClass<TUpDown>();
+    RegisterComponentClass<TDateTimePicker>();
+    RegisterComponentClass<TTabControl>();
+    RegisterComponentClass<TPageControl>();
+    RegisterComponentClass<TTabSheet>();
+    RegisterComponentClass<THeaderControl>();
+    RegisterComponentClass<TListView>();
+    RegisterComponentClass<TStatusBar>();
     RegisterComponentClass<TTimer>();
     RegisterComponentClass<TMainMenu>();
     RegisterComponentClass<TPopupMenu>();

@@ -87,8 +87,7 @@ const ClassInfo& TForm::StaticClass() {
   static const ClassInfo info(
       "TForm", &TCustomControl::StaticClass(),
       PropertyListBuilder<TForm>()
-          .Integer("AlphaBlend", &TForm::AlphaBlend,
-                   [](TForm& f, int64_t v) { f.SetAlphaBlend(v != 0); })
+          .Boolean("AlphaBlend", &TForm::AlphaBlend, &TForm::SetAlphaBlend)
           .Integer("AlphaBlendValue", &TForm::AlphaBlendValue, &TForm::SetAlphaBlendValue)
           .Set<TBorderIcon>("BorderIcons", kBorderIconInfo, &TForm::BorderIcons,
                             &TForm::SetBorderIcons)

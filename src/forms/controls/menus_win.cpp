@@ -97,21 +97,17 @@ const ClassInfo& TMenuItem::StaticClass() {
       "TMenuItem", &TComponent::StaticClass(),
       PropertyListBuilder<TMenuItem>()
           .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
-          .Integer("Checked", &TMenuItem::Checked,
-                   [](TMenuItem& m, int64_t v) { m.SetChecked(v != 0); })
-          .Integer("Enabled", &TMenuItem::Enabled,
-                   [](TMenuItem& m, int64_t v) { m.SetEnabled(v != 0); })
+          .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+          .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
           .Integer("ImageIndex", &TMenuItem::ImageIndex,
                    [](TMenuItem& m, int64_t v) { m.SetImageIndex(static_cast<int>(v)); })
           .Method<TNotifyEvent>(
               "OnClick", [](const TMenuItem& m) { return m.OnClick; },
               [](TMenuItem& m, TNotifyEvent e) { m.OnClick = std::move(e); })
-          .Integer("RadioItem", &TMenuItem::RadioItem,
-                   [](TMenuItem& m, int64_t v) { m.SetRadioItem(v != 0); })
+          .Boolean("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem)
           .Integer("ShortCut", &TMenuItem::ShortCut,
                    [](TMenuItem& m, int64_t v) { m.SetShortCut(static_cast<TShortCut>(v)); })
-          .Integer("Visible", &TMenuItem::Visible,
-                   [](TMenuItem& m, int64_t v) { m.SetVisible(v != 0); })
+          .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
           .Build());
   return info;
 }

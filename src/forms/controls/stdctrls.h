@@ -52,14 +52,28 @@ class TButtonControl : public TWinControl {
   bool checked_ = false;
 };
 
+enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+extern const EnumTypeInfo kCheckBoxStateInfo;
+
+// A check box; with AllowGrayed a click also reaches the grayed (mixed) state.
 class TCheckBox : public TButtonControl {
   KOVA_DECLARE_CLASS(TCheckBox)
 
  public:
   explicit TCheckBox(TComponent* owner);
+  TCheckBoxState State() const;
+  void SetState(TCheckBoxState state);
+  bool AllowGrayed() const { return allow_grayed_; }
+  void SetAllowGrayed(bool allow);
+  void SetChecked(bool checked) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWindowHandle() override;
+
+ private:
+  bool allow_grayed_ = false;
+  bool grayed_ = false;
 };
 
 class TRadioButton : public TButtonControl {

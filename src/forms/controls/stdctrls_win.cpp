@@ -21,9 +21,8 @@ const ClassInfo& TButton::StaticClass() {
   static const ClassInfo info(
       "TButton", &TWinControl::StaticClass(),
       PropertyListBuilder<TButton>()
-          .Integer("Cancel", &TButton::Cancel, [](TButton& b, int64_t v) { b.SetCancel(v != 0); })
-          .Integer("Default", &TButton::Default,
-                   [](TButton& b, int64_t v) { b.SetDefault(v != 0); })
+          .Boolean("Cancel", &TButton::Cancel, &TButton::SetCancel)
+          .Boolean("Default", &TButton::Default, &TButton::SetDefault)
           .Integer("ModalResult", &TButton::ModalResult, &TButton::SetModalResult)
           .Build());
   return info;
@@ -69,8 +68,7 @@ const ClassInfo& TButtonControl::StaticClass() {
   static const ClassInfo info(
       "TButtonControl", &TWinControl::StaticClass(),
       PropertyListBuilder<TButtonControl>()
-          .Integer("Checked", &TButtonControl::Checked,
-                   [](TButtonControl& b, int64_t v) { b.SetChecked(v != 0); })
+          .Boolean("Checked", &TButtonControl::Checked, &TButtonControl::SetChecked)
           .Build());
   return info;
 }
@@ -109,8 +107,15 @@ void TButtonControl::CommandNotify(WORD code) {
   }
 }
 
+const EnumTypeInfo kCheckBoxStateInfo{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
+
 const ClassInfo& TCheckBox::StaticClass() {
-  static const ClassInfo info("TCheckBox", &TButtonControl::StaticClass(), {});
+  static const ClassInfo info(
+      "TCheckBox", &TButtonControl::StaticClass(),
+      PropertyListBuilder<TCheckBox>()
+          .Boolean("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
+          .Enum("State", kCheckBoxStateInfo, &TCheckBox::State, &TCheckBox::SetState)
+          .Build());
   return info;
 }
 
@@ -119,7 +124,55 @@ TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) {}
 void TCheckBox::CreateParams(TCreateParams& params) {
   TButtonControl::CreateParams(params);
   params.system_class = L"BUTTON";
-  params.style |= BS_AUTOCHECKBOX;
+  params.style |= allow_grayed_ ? BS_AUTO3STATE : BS_AUTOCHECKBOX;
+}
+
+void TCheckBox::CreateWindowHandle() {
+  SendMessageW(WindowHandle(), BM_SETCHECK,
+               grayed_    ? BST_INDETERMINATE
+               : checked_ ? BST_CHECKED
+                          : BST_UNCHECKED,
+               0);
+}
+
+TCheckBoxState TCheckBox::State() const {
+  if (HandleAllocated()) {
+    switch (SendMessageW(WindowHandle(), BM_GETCHECK, 0, 0)) {
+      case BST_CHECKED:
+        return TCheckBoxState::cbChecked;
+      case BST_INDETERMINATE:
+        return TCheckBoxState::cbGrayed;
+      default:
+        return TCheckBoxState::cbUnchecked;
+    }
+  }
+  return grayed_    ? TCheckBoxState::cbGrayed
+         : checked_ ? TCheckBoxState::cbChecked
+                    : TCheckBoxState::cbUnchecked;
+}
+
+void TCheckBox::SetState(TCheckBoxState state) {
+  if (state == TCheckBoxState::cbGrayed) {
+    grayed_ = true;
+    checked_ = false;
+    if (HandleAllocated()) {
+      SendMessageW(WindowHandle(), BM_SETCHECK, BST_INDETERMINATE, 0);
+    }
+    return;
+  }
+  SetChecked(state == TCheckBoxState::cbChecked);
+}
+
+void TCheckBox::SetChecked(bool checked) {
+  grayed_ = false;
+  TButtonControl::SetChecked(checked);
+}
+
+void TCheckBox::SetAllowGrayed(bool allow) {
+  if (allow != allow_grayed_) {
+    allow_grayed_ = allow;
+    RecreateWnd();
+  }
 }
 
 const ClassInfo& TRadioButton::StaticClass() {
@@ -158,12 +211,11 @@ void TRadioButton::SetChecked(bool checked) {
 // --- TEdit and TMemo ---
 
 const ClassInfo& TEdit::StaticClass() {
-  static const ClassInfo info(
-      "TEdit", &TWinControl::StaticClass(),
-      PropertyListBuilder<TEdit>()
-          .Integer("ReadOnly", &TEdit::ReadOnly, [](TEdit& e, int64_t v) { e.SetReadOnly(v != 0); })
-          .String("Text", &TEdit::GetText, &TEdit::SetText)
-          .Build());
+  static const ClassInfo info("TEdit", &TWinControl::StaticClass(),
+                              PropertyListBuilder<TEdit>()
+                                  .Boolean("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly)
+                                  .String("Text", &TEdit::GetText, &TEdit::SetText)
+                                  .Build());
   return info;
 }
 

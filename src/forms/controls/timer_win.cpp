@@ -8,7 +8,7 @@ const ClassInfo& TTimer::StaticClass() {
   static const ClassInfo info(
       "TTimer", &TComponent::StaticClass(),
       PropertyListBuilder<TTimer>()
-          .Integer("Enabled", &TTimer::Enabled, [](TTimer& t, int64_t v) { t.SetEnabled(v != 0); })
+          .Boolean("Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
           .Integer("Interval", &TTimer::Interval, &TTimer::SetInterval)
           .Method<TNotifyEvent>("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer)
           .Build());

@@ -57,8 +57,7 @@ const ClassInfo& TKOVAButton::StaticClass() {
           .Integer("ModalResult", &TKOVAButton::ModalResult, &TKOVAButton::SetModalResult)
           .Integer("OverSkinImageIndex", &TKOVAButton::OverSkinImageIndex,
                    &TKOVAButton::SetOverSkinImageIndex)
-          .Integer("StrechSkin", &TKOVAButton::StrechSkin,
-                   [](TKOVAButton& b, int64_t v) { b.SetStrechSkin(v != 0); })
+          .Boolean("StrechSkin", &TKOVAButton::StrechSkin, &TKOVAButton::SetStrechSkin)
           .Integer("StretchMargin", &TKOVAButton::StretchMargin, &TKOVAButton::SetStretchMargin)
           .Integer(
               "TextColorNormal",

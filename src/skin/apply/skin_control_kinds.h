@@ -1,10 +1,10 @@
-// Which control skinning object a control gets, free of any window system: the class
-// table of plain windows (by class name and style) and of the framework's button-like
-// controls, each gated by the skin's SkinControls families.
+// The control skinning objects, and which one a plain window gets, free of any window
+// system: the class table of plain windows by class name and style, each row gated by
+// the skin's SkinControls families. Framework controls are matched by
+// skin_control_rules.h.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "base/text.h"
@@ -56,17 +56,5 @@ enum class SkinControlKind : uint8_t {
 // A plain window's kind from its class name (any case) and styles.
 SkinControlKind PlainControlKind(std::string_view class_name, uint32_t style,
                                  const TSkinControlTypes& families);
-
-// A framework control's kind from its class name (any case) for the push buttons, check
-// boxes, radio buttons and scroll bars of the framework; kNone for the others.
-SkinControlKind FrameworkControlKind(std::string_view class_name,
-                                     const TSkinControlTypes& families);
-
-// What a class-map kind (the text after "=" of a skin's class-map line) makes of a
-// framework control: nullopt leaves the class to the built-in rules, kNone claims it and
-// keeps it unskinned ("nil", unknown kinds, families whose gate is off or that are not
-// painted from the skin).
-std::optional<SkinControlKind> Skin3rdControlKind(WideStringView kind,
-                                                  const TSkinControlTypes& families);
 
 }  // namespace kova

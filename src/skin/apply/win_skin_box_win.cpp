@@ -5,6 +5,33 @@
 
 namespace kova {
 
+void FillFormColor(HWND wnd, HDC dc, const TSkinData& data) {
+  RECT client{};
+  GetClientRect(wnd, &client);
+  const UniqueBrush brush(
+      CreateSolidBrush(static_cast<COLORREF>(ResolveColor(data.Color(TShemeColor::csButtonFace)))));
+  FillRect(dc, &client, brush.Get());
+}
+
+const ClassInfo& TSkinBox::StaticClass() {
+  static const ClassInfo info("TSkinBox", &TSkinControl::StaticClass(), {});
+  return info;
+}
+
+void TSkinBox::Init(TSkinControls* list, TWinControl* control, TSkinData* data, TCanvas* canvas,
+                    bool) {
+  TSkinControl::Init(list, control, data, canvas, true);
+}
+
+bool TSkinBox::BeforeProc(TMessage& message) {
+  if (message.Msg != WM_ERASEBKGND || skin_data_ == nullptr || message.WParam == 0) {
+    return TSkinControl::BeforeProc(message);
+  }
+  FillFormColor(handle_, reinterpret_cast<HDC>(message.WParam), *skin_data_);
+  message.Result = 1;
+  return false;
+}
+
 const ClassInfo& TSkinBoxH::StaticClass() {
   static const ClassInfo info("TSkinBoxH", &TSkinControl::StaticClass(), {});
   return info;
@@ -14,12 +41,7 @@ bool TSkinBoxH::BeforeProc(TMessage& message) {
   if (message.Msg != WM_ERASEBKGND || skin_data_ == nullptr) {
     return TSkinControl::BeforeProc(message);
   }
-  HDC dc = reinterpret_cast<HDC>(message.WParam);
-  RECT client{};
-  GetClientRect(handle_, &client);
-  const UniqueBrush brush(CreateSolidBrush(
-      static_cast<COLORREF>(ResolveColor(skin_data_->Color(TShemeColor::csButtonFace)))));
-  FillRect(dc, &client, brush.Get());
+  FillFormColor(handle_, reinterpret_cast<HDC>(message.WParam), *skin_data_);
   message.Result = 1;
   return false;
 }

@@ -1,9 +1,11 @@
 #include "skin/apply/win_skin_button_win.h"
 
+#include <windowsx.h>
+
 #include "base/win/handles_win.h"
-#include "forms/controls/stdctrls.h"
 #include "forms/graphics/dib_bitmap.h"
 #include "skin/apply/skin_control_paint.h"
+#include "skin/apply/skin_properties.h"
 #include "skin/data/system_colors.h"
 
 namespace kova {
@@ -43,6 +45,11 @@ bool TSkinButton::BeforeProc(TMessage& message) {
         SetFocus(handle_);
       }
       React(PushButtonEvent::kLeftDown);
+      // The framework button hears of the press; the native button never does. Buttons
+      // that handle presses themselves (single mode) are only painted.
+      if (!is_hwnd_ && mode_ != 1 && control_ != nullptr && control_->OnMouseDown) {
+        control_->OnMouseDown(control_, GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+      }
       message.Result = 0;
       return false;
     case WM_TIMER:
@@ -85,10 +92,16 @@ void TSkinButton::AfterProc(TMessage& message) {
   }
 }
 
+bool TSkinButton::WindowEnabled() const {
+  if (graphic_control_ != nullptr) {
+    return graphic_control_->Enabled();
+  }
+  return (GetWindowLongW(handle_, GWL_STYLE) & WS_DISABLED) == 0;
+}
+
 void TSkinButton::React(PushButtonEvent event) {
-  const bool enabled = (GetWindowLongW(handle_, GWL_STYLE) & WS_DISABLED) == 0;
-  const PushButtonReaction reaction = ApplyPushButtonEvent(button_state_, event, enabled);
-  if (reaction.track_leave) {
+  const PushButtonReaction reaction = ApplyPushButtonEvent(button_state_, event, WindowEnabled());
+  if (reaction.track_leave && handle_ != nullptr) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
     TrackMouseEvent(&track);
   }
@@ -111,11 +124,54 @@ void TSkinButton::ClickButton() {
                reinterpret_cast<LPARAM>(handle_));
 }
 
-bool TSkinButton::IsDefault() const {
-  if (const auto* button = dynamic_cast<const TButton*>(control_)) {
-    return button->Default();
+PushButtonLook TSkinButton::Look() const {
+  PushButtonLook look;
+  look.enabled = WindowEnabled();
+  look.focused = handle_ != nullptr && GetFocus() == handle_;
+  if (control_ != nullptr && HasProperty(control_, "Default")) {
+    look.is_default = GetProperty(control_, "Default") == u"True";
+  } else if (handle_ != nullptr) {
+    look.is_default = (GetWindowLongW(handle_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
   }
-  return (GetWindowLongW(handle_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+  return look;
+}
+
+WideString TSkinButton::CaptionText() const {
+  if (control_ != nullptr) {
+    return GetStringProp(control_, "Caption");
+  }
+  if (graphic_control_ != nullptr) {
+    return GetStringProp(graphic_control_, "Caption");
+  }
+  wchar_t text[512] = {};
+  GetWindowTextW(handle_, text, 512);
+  return WideFromWin(text);
+}
+
+HFONT TSkinButton::CaptionFont() const {
+  if (graphic_control_ != nullptr) {
+    return graphic_control_->Font().Handle();
+  }
+  return ControlFont(handle_, control_);
+}
+
+bool TSkinButton::MultiLine() const {
+  const TObject* object = control_ != nullptr ? static_cast<const TObject*>(control_)
+                                              : static_cast<const TObject*>(graphic_control_);
+  if (object != nullptr && HasProperty(object, "MultiLine")) {
+    return GetProperty(object, "MultiLine") == u"True";
+  }
+  return handle_ != nullptr && (GetWindowLongW(handle_, GWL_STYLE) & BS_MULTILINE) != 0;
+}
+
+void TSkinButton::DrawFace(HDC dc, const RECT& face, int, const PushButtonLook&) {
+  const WideString caption = CaptionText();
+  if (caption.empty()) {
+    return;
+  }
+  RECT text_rect = face;
+  DrawTextW(dc, AsWin(caption), static_cast<int>(caption.size()), &text_rect,
+            DT_CENTER | (MultiLine() ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER));
 }
 
 void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
@@ -127,41 +183,40 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
   if (width <= 0 || height <= 0) {
     return;
   }
-  const LONG style = GetWindowLongW(handle_, GWL_STYLE);
-  const PushButtonLook look{(style & WS_DISABLED) == 0, GetFocus() == handle_, IsDefault()};
+  const PushButtonLook look = Look();
   const int frame = PushButtonFrame(button_state_, look);
 
   TBitmap pixels(width, height);
   TBitmap parent_image;
-  if (transparent_) {
+  if (transparent_ && handle_ != nullptr) {
     TDibBitmap behind(width, height);
     RECT in_parent = rect_;
     MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&in_parent), 2);
     DrawParentImage(GetParent(handle_), behind.Canvas().Handle(), in_parent);
     parent_image = behind.ToPixels();
+  } else if (graphic_control_ != nullptr &&
+             PushButtonTransparent(static_cast<int32_t>(graphic_control_->Tag()),
+                                   skin_data_->Options())) {
+    // A windowless button is painted over its parent's image, already on `dc`.
+    TDibBitmap behind(width, height);
+    BitBlt(behind.Canvas().Handle(), 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY);
+    parent_image = behind.ToPixels();
   }
-  ComposePushButton(pixels, *skin_data_->Button, frame, transparent_ ? &parent_image : nullptr,
-                    ParentColor());
+  ComposePushButton(pixels, *skin_data_->Button, frame,
+                    parent_image.Empty() ? nullptr : &parent_image, ParentColor());
   TDibBitmap buffer;
   buffer.AssignPixels(pixels);
   HDC buffer_dc = buffer.Canvas().Handle();
   if (buffer_dc == nullptr) {
     return;
   }
-  wchar_t text[512] = {};
-  const int length = GetWindowTextW(handle_, text, 512);
-  if (length > 0) {
-    const ScopedSelectObject font(buffer_dc, ControlFont(handle_, control_));
-    const TColor color = PushButtonTextColor(
-        *skin_data_->Button, frame, ResolveColor(skin_data_->Color(TShemeColor::csButtonText)),
-        static_cast<TColor>(GetSysColor(COLOR_BTNSHADOW)));
-    SetTextColor(buffer_dc, static_cast<COLORREF>(color));
-    SetBkMode(buffer_dc, TRANSPARENT);
-    RECT text_rect{0, 0, width, height};
-    const bool multi_line = (style & BS_MULTILINE) != 0;
-    DrawTextW(buffer_dc, text, length, &text_rect,
-              DT_CENTER | (multi_line ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER));
-  }
+  const ScopedSelectObject font(buffer_dc, CaptionFont());
+  const TColor color = PushButtonTextColor(
+      *skin_data_->Button, frame, ResolveColor(skin_data_->Color(TShemeColor::csButtonText)),
+      static_cast<TColor>(GetSysColor(COLOR_BTNSHADOW)));
+  SetTextColor(buffer_dc, static_cast<COLORREF>(color));
+  SetBkMode(buffer_dc, TRANSPARENT);
+  DrawFace(buffer_dc, RECT{0, 0, width, height}, frame, look);
   BitBlt(dc, rect.left, rect.top, width, height, buffer_dc, 0, 0, SRCCOPY);
 }
 

@@ -22,12 +22,25 @@ class TSkinButton : public TSkinControl {
   const PushButtonState& ButtonState() const { return button_state_; }
   bool Transparent() const { return transparent_; }
 
- private:
+ protected:
+  // Read at every paint: enabled, focused and default; the caption and its font.
+  virtual PushButtonLook Look() const;
+  virtual WideString CaptionText() const;
+  virtual HFONT CaptionFont() const;
+  virtual bool MultiLine() const;
+  // Draws what sits on the button image (the caption, a glyph, a drop-down part) into
+  // `dc`, the buffer of the button's size, text colour and font already chosen.
+  virtual void DrawFace(HDC dc, const RECT& face, int frame, const PushButtonLook& look);
   void React(PushButtonEvent event);
-  void ClickButton();
-  bool IsDefault() const;
+  bool WindowEnabled() const;
+  // The object of a windowless control sets its transparency itself.
+  void SetTransparent(bool transparent) { transparent_ = transparent; }
 
   PushButtonState button_state_;
+
+ private:
+  void ClickButton();
+
   bool transparent_ = false;
 };
 

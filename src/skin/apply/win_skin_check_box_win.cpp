@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "base/win/handles_win.h"
-#include "forms/controls/stdctrls.h"
 #include "forms/graphics/dib_bitmap.h"
 #include "skin/apply/skin_control_paint.h"
+#include "skin/apply/skin_properties.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/data/skin_system.h"
 #include "skin/data/system_colors.h"
@@ -47,12 +47,24 @@ void TSkinCheckBox::AfterProc(TMessage& message) {
   }
 }
 
-CheckProperties TSkinCheckBox::Properties() const {
+CheckProperties ReadCheckProperties(const TObject* control) {
   CheckProperties properties;
-  if (const auto* button = dynamic_cast<const TButtonControl*>(control_)) {
-    properties.checked = button->Checked() ? "True" : "False";
+  if (control == nullptr) {
+    return properties;
   }
+  if (HasProperty(control, "State")) {
+    properties.state = WideToUtf8(GetProperty(control, "State"));
+  }
+  if (HasProperty(control, "Checked")) {
+    properties.checked = WideToUtf8(GetProperty(control, "Checked"));
+  }
+  properties.data_aware = HasProperty(control, "DataField");
+  properties.data_binding = HasProperty(control, "DataBinding");
   return properties;
+}
+
+CheckProperties TSkinCheckBox::Properties() const {
+  return ReadCheckProperties(control_);
 }
 
 void TSkinCheckBox::DrawControl(HDC dc, const RECT& rect) {

@@ -24,6 +24,10 @@ class TSkinCheckBox : public TSkinControl {
   CheckProperties Properties() const;
 };
 
+// The published properties of a framework control that decide its box's frame, read by
+// name ("State", "Checked", "DataField", "DataBinding").
+CheckProperties ReadCheckProperties(const TObject* control);
+
 class TSkinRadioButton : public TSkinCheckBox {
   KOVA_DECLARE_CLASS(TSkinRadioButton)
 

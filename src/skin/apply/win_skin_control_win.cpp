@@ -95,6 +95,34 @@ void TSkinControl::Inithwnd(HWND wnd, TSkinData* data, TCanvas* canvas, TSkinCon
   Invalidate();
 }
 
+void TSkinControl::InitGraphic(TSkinControls* list, TGraphicControl* control, TSkinData* data,
+                               TCanvas* canvas) {
+  if (initialized_ || control == nullptr) {
+    return;
+  }
+  graphic_control_ = control;
+  skin_data_ = data;
+  canvas_ = canvas;
+  old_window_proc_ = control->WindowProc;
+  control->WindowProc = [this](TMessage& message) { NewWndProc(message); };
+  control->FreeNotification(this);
+  subclassed_ = true;
+  owner_list_ = list;
+  initialized_ = true;
+  state_ = SkinControlState::kSkinned;
+  Invalidate();
+}
+
+void TSkinControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component != nullptr && component == graphic_control_) {
+    graphic_control_ = nullptr;
+    subclassed_ = false;
+    enabled_ = false;
+    state_ = SkinControlState::kDestroyed;
+  }
+}
+
 void TSkinControl::Unsubclass() {
   if (set_color_ && control_ != nullptr) {
     control_->SetColor(saved_color_);
@@ -107,6 +135,12 @@ void TSkinControl::Restore() {
     return;
   }
   subclassed_ = false;
+  if (graphic_control_ != nullptr) {
+    graphic_control_->WindowProc = old_window_proc_;
+    graphic_control_->RemoveFreeNotification(this);
+    graphic_control_->Invalidate();
+    return;
+  }
   if (!is_hwnd_) {
     if (control_ != nullptr && state_ != SkinControlState::kDestroyed) {
       control_->WindowProc = old_window_proc_;
@@ -169,6 +203,8 @@ void TSkinControl::Default(TMessage& message) {
     old_window_proc_(message);
   } else if (control_ != nullptr) {
     control_->WndProc(message);  // no method was set: the control's own one
+  } else if (graphic_control_ != nullptr) {
+    graphic_control_->WndProc(message);
   }
 }
 
@@ -207,6 +243,14 @@ void TSkinControl::AfterProc(TMessage& message) {
 }
 
 void TSkinControl::PaintControl(HDC dc) {
+  if (graphic_control_ != nullptr) {
+    if (dc != nullptr) {
+      DrawControl(dc, RECT{0, 0, graphic_control_->Width(), graphic_control_->Height()});
+    } else {
+      Invalidate();
+    }
+    return;
+  }
   if (handle_ == nullptr) {
     return;
   }
@@ -225,6 +269,15 @@ void TSkinControl::PaintControl(HDC dc) {
 void TSkinControl::DrawControl(HDC, const RECT&) {}
 
 void TSkinControl::WMPaint(TMessage& message) {
+  if (graphic_control_ != nullptr) {
+    // A windowless control paints on its parent's device context, moved to its corner.
+    if (message.WParam != 0) {
+      DrawControl(reinterpret_cast<HDC>(message.WParam),
+                  RECT{0, 0, graphic_control_->Width(), graphic_control_->Height()});
+    }
+    message.Result = 0;
+    return;
+  }
   GetWindowRect(handle_, &rect_);
   const RECT rect{0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top};
   if (message.WParam != 0) {
@@ -253,6 +306,9 @@ TColor TSkinControl::ParentColor() const {
   if (control_ != nullptr && control_->Parent() != nullptr) {
     return ResolveColor(control_->Parent()->Color());
   }
+  if (graphic_control_ != nullptr && graphic_control_->Parent() != nullptr) {
+    return ResolveColor(graphic_control_->Parent()->Color());
+  }
   return skin_data_ != nullptr ? ResolveColor(skin_data_->Color(TShemeColor::csButtonFace))
                                : 0xC0C0C0;
 }
@@ -265,6 +321,10 @@ void TSkinControl::SkinChange() {
 }
 
 void TSkinControl::Invalidate() {
+  if (graphic_control_ != nullptr) {
+    graphic_control_->Repaint();
+    return;
+  }
   if (handle_ != nullptr) {
     RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   }

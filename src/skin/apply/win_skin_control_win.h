@@ -30,6 +30,8 @@ class TSkinControl : public TComponent {
   virtual void Init(TSkinControls* list, TWinControl* control, TSkinData* data, TCanvas* canvas,
                     bool set_color);
   virtual void Inithwnd(HWND wnd, TSkinData* data, TCanvas* canvas, TSkinControls* list);
+  // A windowless control: takes over its message method; it paints through its parent.
+  void InitGraphic(TSkinControls* list, TGraphicControl* control, TSkinData* data, TCanvas* canvas);
   virtual void Unsubclass();
   // True: the control handles the message (Default), then AfterProc; false: handled here.
   virtual bool BeforeProc(TMessage& message);
@@ -41,6 +43,10 @@ class TSkinControl : public TComponent {
 
   HWND Handle() const { return handle_; }
   TWinControl* Control() const { return control_; }
+  TGraphicControl* GraphicControl() const { return graphic_control_; }
+  // Whether the control's colour is set to the skin's form colour while skinned.
+  bool SetColor() const { return set_color_; }
+  void SetSetColor(bool set_color) { set_color_ = set_color; }
   bool IsHwnd() const { return is_hwnd_; }
   bool Enabled() const { return enabled_; }
   bool Initialized() const { return initialized_; }
@@ -64,6 +70,8 @@ class TSkinControl : public TComponent {
   bool PaintEntirely(TMessage& message);
   // The parent's background colour behind the control.
   TColor ParentColor() const;
+  // Told when the windowless control goes away before this object.
+  void Notification(TComponent* component, TOperation operation) override;
   void SetMode(int mode) { mode_ = mode; }
 
   TCanvas* canvas_ = nullptr;
@@ -78,6 +86,7 @@ class TSkinControl : public TComponent {
   TWndMethod old_window_proc_;
   TWinControl* control_ = nullptr;
   RECT rect_{};
+  TGraphicControl* graphic_control_ = nullptr;
   bool set_color_ = false;
   TColor saved_color_ = 0;
   bool initialized_ = false;

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "forms/classes/collection.h"
 #include "skin/apply/skin_messages.h"
-#include "skin/data/skin_class_map.h"
+#include "skin/apply/skin_properties.h"
+#include "skin/apply/win_skin_bit_button_win.h"
 #include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/apply/win_skin_check_box_win.h"
@@ -23,6 +25,10 @@
 #include "skin/apply/win_skin_track_bar_win.h"
 #include "skin/apply/win_skin_up_down_win.h"
 #include "skin/apply/win_skin_window_scrollbars_win.h"
+#include "skin/apply/win_skin_group_box_win.h"
+#include "skin/apply/win_skin_obj_image_win.h"
+#include "skin/data/skin_class_map.h"
+#include "skin/data/system_colors.h"
 
 namespace kova {
 
@@ -42,10 +48,38 @@ bool AnswersSkinned(HWND wnd) {
   return SendMessageW(wnd, kMsgIsSkinned, 0, 0) == 1;
 }
 
+uint32_t WindowStyle(const TControl* control) {
+  const auto* win = dynamic_cast<const TWinControl*>(control);
+  return win != nullptr && win->HandleAllocated()
+             ? static_cast<uint32_t>(GetWindowLongW(win->WindowHandle(), GWL_STYLE))
+             : 0;
+}
+
+// The windowed descendants of a container in tab order, each followed by its own.
+void AppendTabOrder(TWinControl* container, std::vector<TWinControl*>& out) {
+  for (int i = 0; i < container->ControlCount(); ++i) {
+    if (auto* child = dynamic_cast<TWinControl*>(container->Controls(i))) {
+      out.push_back(child);
+      AppendTabOrder(child, out);
+    }
+  }
+}
+
 }  // namespace
 
 TSkinControls::~TSkinControls() {
   DeleteControls();
+}
+
+MatchContext TSkinControls::Context() const {
+  MatchContext context;
+  if (data_ != nullptr) {
+    context.families = data_->SkinControls();
+    const TDataSkinObject* tabs = data_->FindObject("Tabs");
+    context.skin_has_tabs = tabs != nullptr && !tabs->Map.Empty();
+  }
+  context.frame_skinned = frame_skinned_;
+  return context;
 }
 
 std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool plain_window) const {
@@ -104,6 +138,32 @@ std::unique_ptr<TSkinControl> TSkinControls::Make(SkinControlKind kind, bool pla
       return std::make_unique<TSkinHeader>(nullptr);
     case SkinControlKind::kComboBox:
       return std::make_unique<TSkinComBox>(nullptr);
+    case SkinControlKind::kToolbar:
+      return std::make_unique<TSkinBoxH>(nullptr);
+    case SkinControlKind::kBox:
+      return std::make_unique<TSkinBox>(nullptr);
+    case SkinControlKind::kGroupBox:
+      return std::make_unique<TSkinGroupBox>(nullptr);
+    case SkinControlKind::kBitButton:
+    case SkinControlKind::kPngBitButton: {
+      auto made = std::make_unique<TSkinBitButton>(nullptr);
+      made->SetPngGlyph(kind == SkinControlKind::kPngBitButton);
+      return made;
+    }
+    case SkinControlKind::kSpeedButton:
+    case SkinControlKind::kPngSpeedButton: {
+      auto made = std::make_unique<TSkinSpeedButton>(nullptr);
+      made->SetPngGlyph(kind == SkinControlKind::kPngSpeedButton);
+      return made;
+    }
+    case SkinControlKind::kMenuButton:
+      return std::make_unique<TSkinMenuButton>(nullptr);
+    case SkinControlKind::kObjImageCheck:
+      return std::make_unique<TSkinObjImage>(nullptr, 1);
+    case SkinControlKind::kObjImageRadio:
+      return std::make_unique<TSkinObjImage>(nullptr, 2);
+    case SkinControlKind::kObjImageCheck3:
+      return std::make_unique<TSkinObjImage>(nullptr, 3);
     default:
       (void)plain_window;
       // The other families are not painted from the skin yet: those controls keep
@@ -126,8 +186,14 @@ TSkinControl* TSkinControls::AddControlh(HWND wnd) {
     return nullptr;
   }
   const auto style = static_cast<uint32_t>(GetWindowLongW(wnd, GWL_STYLE));
-  std::unique_ptr<TSkinControl> made =
-      Make(PlainControlKind(NarrowClassName(wnd), style, data_->SkinControls()), true);
+  const SkinControlKind kind = PlainControlKind(NarrowClassName(wnd), style, data_->SkinControls());
+  if (kind == SkinControlKind::kFormColor) {
+    if (TControl* behind = FindControl(wnd)) {
+      behind->SetColor(data_->Color(TShemeColor::csButtonFace));
+    }
+    return nullptr;
+  }
+  std::unique_ptr<TSkinControl> made = Make(kind, true);
   if (!made) {
     return nullptr;
   }
@@ -137,43 +203,225 @@ TSkinControl* TSkinControls::AddControlh(HWND wnd) {
   return control;
 }
 
-void TSkinControls::InitChildCtrl(TWinControl* container) {
-  if (container == nullptr) {
+void TSkinControls::InitControls(TWinControl* form) {
+  if (form == nullptr) {
     return;
   }
-  for (int i = 0; i < container->ControlCount(); ++i) {
-    if (auto* child = dynamic_cast<TWinControl*>(container->Controls(i))) {
-      if (AddComp(child) == nullptr) {
-        InitChildCtrl(child);
-      }
+  PurgeDestroyed();
+  // A copy: matching may make components (a rule never frees any).
+  const std::vector<TComponent*> components = form->Components();
+  for (TComponent* component : components) {
+    if (auto* control = dynamic_cast<TControl*>(component)) {
+      AddComp(control);
+    }
+  }
+  // Controls the form does not own (made by other controls, or with no owner).
+  std::vector<TWinControl*> tab_order;
+  AppendTabOrder(form, tab_order);
+  for (TWinControl* control : tab_order) {
+    if (!Skinned(control)) {
+      AddComp(control);
     }
   }
 }
 
-TSkinControl* TSkinControls::AddComp(TWinControl* control) {
+void TSkinControls::InitChildCtrl(TWinControl* container) {
+  if (container == nullptr) {
+    return;
+  }
+  std::vector<TControl*> children;
+  for (int i = 0; i < container->ControlCount(); ++i) {
+    children.push_back(container->Controls(i));
+  }
+  for (TControl* child : children) {
+    AddComp(child);
+  }
+}
+
+void TSkinControls::InitControlA(TComponent* container) {
+  if (container == nullptr) {
+    return;
+  }
+  const std::vector<TComponent*> components = container->Components();
+  for (TComponent* component : components) {
+    if (auto* control = dynamic_cast<TControl*>(component)) {
+      AddComp(control);
+    }
+  }
+}
+
+bool TSkinControls::Skinned(const TControl* control) const {
+  if (Find(control) != nullptr) {
+    return true;
+  }
+  const auto* win = dynamic_cast<const TWinControl*>(control);
+  return win != nullptr && win->HandleAllocated() && AnswersSkinned(win->WindowHandle());
+}
+
+TSkinControl* TSkinControls::AddComp(TControl* control) {
+  // A control that is not placed anywhere has nothing to paint on.
   if (control == nullptr || data_ == nullptr || control->Parent() == nullptr) {
     return nullptr;
   }
+  const std::string_view class_name = control->ClassName();
   if (control->Tag() == data_->DisableTag()) {
+    auto* group = dynamic_cast<TWinControl*>(control);
+    if (group != nullptr && PassesDisableTag(class_name)) {
+      for (int i = 0; i < group->ControlCount(); ++i) {
+        group->Controls(i)->SetTag(control->Tag());
+      }
+    }
     return nullptr;
   }
-  if (Find(control) != nullptr ||
-      (control->HandleAllocated() && AnswersSkinned(control->WindowHandle()))) {
+  if (Skinned(control)) {
     return nullptr;
   }
-  // The skin's class map comes before the built-in rules.
-  const std::optional<SkinControlKind> mapped = Skin3rdControlKind(
-      FindSkin3rdKind(data_->Skin3rd(), Utf8ToWide(control->ClassName())), data_->SkinControls());
-  const SkinControlKind kind =
-      mapped.value_or(FrameworkControlKind(control->ClassName(), data_->SkinControls()));
-  std::unique_ptr<TSkinControl> made = Make(kind, false);
+  auto* win = dynamic_cast<TWinControl*>(control);
+  if (win != nullptr) {
+    win->Handle();  // a windowed control without a window gets one now
+  }
+  WideString upper = Latin1ToWide(class_name);
+  for (char16_t& c : upper) {
+    if (c >= u'a' && c <= u'z') {
+      c = static_cast<char16_t>(c - u'a' + u'A');
+    }
+  }
+  if (data_->OnSkinControl) {
+    if (TSkinControl* chosen = AskOnSkinControl(control, upper)) {
+      return chosen;
+    }
+  }
+  const MatchContext context = Context();
+  const std::optional<ControlMatch> mapped = Find3rdControl(
+      FindSkin3rdKind(data_->Skin3rd(), Latin1ToWide(class_name)), class_name, *control, context);
+  if (mapped.has_value()) {
+    return Apply(control, *mapped);
+  }
+  if (NeverSkinnedClass(class_name)) {
+    return nullptr;
+  }
+  return Apply(control,
+               MatchFrameworkControl(*control, win != nullptr, WindowStyle(control), context));
+}
+
+TSkinControl* TSkinControls::AskOnSkinControl(TControl* control, const WideString& class_name) {
+  std::unique_ptr<TComponent> result;
+  data_->OnSkinControl(data_, entry_, control, class_name, result);
+  if (dynamic_cast<TSkinControl*>(result.get()) == nullptr) {
+    return nullptr;  // nothing, or not a skinning object: the rules decide
+  }
+  std::unique_ptr<TSkinControl> chosen(static_cast<TSkinControl*>(result.release()));
+  TSkinControl* skin = chosen.get();
+  controls_.push_back(std::move(chosen));
+  auto* win = dynamic_cast<TWinControl*>(control);
+  if (auto* graphic = dynamic_cast<TGraphicControl*>(control)) {
+    skin->InitGraphic(this, graphic, data_, canvas_);
+  } else if (win != nullptr) {
+    skin->Init(this, win, data_, canvas_, skin->SetColor());
+  }
+  if (win != nullptr &&
+      (InheritsFromName(*control, "TCustomPanel") || InheritsFromName(*control, "TPanel"))) {
+    InitChildCtrl(win);
+  }
+  return skin;
+}
+
+TSkinControl* TSkinControls::Attach(TControl* control, SkinControlKind kind, bool set_color,
+                                    bool plain_window) {
+  std::unique_ptr<TSkinControl> made = Make(kind, plain_window);
   if (!made) {
     return nullptr;
   }
-  control->Handle();  // a windowed control without a window gets one now
   TSkinControl* skin = made.get();
+  if (auto* graphic = dynamic_cast<TGraphicControl*>(control)) {
+    controls_.push_back(std::move(made));
+    skin->InitGraphic(this, graphic, data_, canvas_);
+    return skin;
+  }
+  auto* win = dynamic_cast<TWinControl*>(control);
+  if (win == nullptr) {
+    return nullptr;
+  }
+  HWND wnd = win->Handle();
   controls_.push_back(std::move(made));
-  skin->Init(this, control, data_, canvas_, false);
+  if (plain_window) {
+    skin->Inithwnd(wnd, data_, canvas_, this);
+  } else {
+    skin->Init(this, win, data_, canvas_, set_color);
+  }
+  return skin;
+}
+
+void TSkinControls::MatchChildren(TWinControl* container, ChildrenStep step) {
+  std::vector<TControl*> children;
+  for (int i = 0; i < container->ControlCount(); ++i) {
+    children.push_back(container->Controls(i));
+  }
+  for (TControl* child : children) {
+    if (child->Tag() == data_->DisableTag() || Skinned(child)) {
+      continue;
+    }
+    const bool windowed = dynamic_cast<TWinControl*>(child) != nullptr;
+    if (windowed) {
+      static_cast<TWinControl*>(child)->Handle();
+    }
+    Attach(child, GroupItemKind(step, *child, windowed, WindowStyle(child)), false, false);
+  }
+}
+
+void TSkinControls::Extra(TControl* control, MatchExtra extra) {
+  switch (extra) {
+    case MatchExtra::kToolBar:
+      SetProperty(control, "Flat", u"True");
+      break;
+    case MatchExtra::kCoolBarBands:
+      if (auto* bands = dynamic_cast<TCollection*>(GetObjProp(control, "Bands"))) {
+        const WideString color =
+            Latin1ToWide(std::to_string(data_->Color(TShemeColor::csButtonFace)));
+        for (int i = 0; i < bands->Count(); ++i) {
+          SetProperty(bands->Items(i), "Color", color);
+        }
+      }
+      break;
+    case MatchExtra::kToolButtonMenu:  // menus are owner-drawn by the menu skinning
+    case MatchExtra::kNone:
+      break;
+  }
+}
+
+TSkinControl* TSkinControls::Apply(TControl* control, const ControlMatch& match) {
+  auto* win = dynamic_cast<TWinControl*>(control);
+  switch (match.children) {
+    case ChildrenStep::kMatchBefore:
+      InitChildCtrl(win);
+      break;
+    case ChildrenStep::kRadioButtons:
+    case ChildrenStep::kRadioItems:
+    case ChildrenStep::kCheckItems:
+      if (win != nullptr) {
+        MatchChildren(win, match.children);
+      }
+      break;
+    default:
+      break;
+  }
+  Extra(control, match.extra);
+  TSkinControl* skin = Attach(control, match.kind, match.set_color, match.plain_window);
+  switch (match.children) {
+    case ChildrenStep::kMatchAfter:
+      InitChildCtrl(win);
+      break;
+    case ChildrenStep::kEmbedScrollbars:
+      if (win != nullptr) {
+        MatchChildren(win, match.children);
+      }
+      break;
+    case ChildrenStep::kComponents:
+      InitControlA(control);
+      break;
+    default:
+      break;
+  }
   return skin;
 }
 
@@ -209,16 +457,19 @@ void TSkinControls::SkinChange() {
 
 TSkinControl* TSkinControls::Find(HWND wnd) const {
   for (const auto& control : controls_) {
-    if (control && control->Handle() == wnd && control->State() != SkinControlState::kDestroyed) {
+    if (control && control->Handle() == wnd && wnd != nullptr &&
+        control->State() != SkinControlState::kDestroyed) {
       return control.get();
     }
   }
   return nullptr;
 }
 
-TSkinControl* TSkinControls::Find(const TWinControl* control) const {
+TSkinControl* TSkinControls::Find(const TControl* control) const {
   for (const auto& skin : controls_) {
-    if (skin && skin->Control() == control && skin->State() != SkinControlState::kDestroyed) {
+    if (skin && control != nullptr &&
+        (skin->Control() == control || skin->GraphicControl() == control) &&
+        skin->State() != SkinControlState::kDestroyed) {
       return skin.get();
     }
   }

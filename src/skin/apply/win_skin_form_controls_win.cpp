@@ -10,11 +10,12 @@ void TWinSkinForm::InitControls() {
     return;
   }
   if (controls_ == nullptr) {
-    controls_ = std::make_unique<TSkinControls>(skin_data_, nullptr);
+    controls_ = std::make_unique<TSkinControls>(skin_data_, nullptr, this);
   }
+  controls_->SetFrameSkinned(skin_frame_);
   controls_->PurgeDestroyed();
   if (auto* form = dynamic_cast<TWinControl*>(Form())) {
-    controls_->InitChildCtrl(form);
+    controls_->InitControls(form);
   } else {
     controls_->InitHwndControls(handle_);
   }

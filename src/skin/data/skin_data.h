@@ -32,7 +32,13 @@ class TSkinReader;
 class TSkinStore;
 
 using TOnFormSkin = std::function<void(TObject* sender, const WideString& class_name, bool& skin)>;
-using TOnSkinControl = std::function<void(TObject* sender, TObject* control, bool& skin)>;
+// Asked for every control before the built-in rules: with the skin data, the skinned
+// window's entry, the control and its class name. A handler that puts a control skinning
+// object into `result` decides for the control; one that leaves it empty lets the rules
+// decide.
+using TOnSkinControl =
+    std::function<void(TObject* sender, TObject* form_entry, TObject* control,
+                       const WideString& class_name, std::unique_ptr<TComponent>& result)>;
 using TOnSkinForm =
     std::function<void(TObject* sender, TObject* form, SkinWindow wnd, const WideString& cls)>;
 
