@@ -19,10 +19,12 @@
 #include "skin/apply/win_skin_box_win.h"
 #include "skin/apply/win_skin_button_win.h"
 #include "skin/apply/win_skin_check_box_win.h"
+#include "skin/apply/win_skin_combo_box_win.h"
 #include "skin/apply/win_skin_controls_win.h"
 #include "skin/apply/win_skin_edit_win.h"
 #include "skin/apply/win_skin_group_box_win.h"
 #include "skin/apply/win_skin_obj_image_win.h"
+#include "skin/apply/win_skin_window_scrollbars_win.h"
 #include "skin/data/system_colors.h"
 
 namespace kova {
@@ -109,9 +111,8 @@ TEST_F(SkinMatchingTest, ClassMapLineForAGridMatchesItsChildren) {
   map.Add(u"TButton=button");  // only the first line of a class counts
   skin_.SetControlList(map);
   TSkinControls controls(&skin_, nullptr);
-  // The grid's own object is the scrolling-control kind (not painted from the skin here);
-  // its children are matched after it.
-  EXPECT_EQ(controls.AddComp(grid), nullptr);
+  // The grid gets the scrolling-control object; its children are matched after it.
+  EXPECT_TRUE(Is<TSkinScrollbar>(controls.AddComp(grid)));
   EXPECT_TRUE(Is<TSkinCheckBox>(controls.Find(in_grid)));
   EXPECT_EQ(controls.AddComp(button), nullptr);
   EXPECT_FALSE(AnswersSkinned(button->Handle()));
@@ -240,8 +241,8 @@ TEST_F(SkinMatchingTest, ContainersAndForeignControls) {
   TSkinControl* edit = controls.Find(plain_edit->Handle());
   ASSERT_TRUE(Is<TSkinEdit>(edit));
   EXPECT_TRUE(edit->IsHwnd());
-  // One button: a combo box, whose family is not painted from the skin yet.
-  EXPECT_EQ(controls.Find(combo_edit), nullptr);
+  // One button: a combo box.
+  EXPECT_TRUE(Is<TSkinComBox>(controls.Find(combo_edit)));
   // A windowless speed button gets its object too.
   TSkinControl* speed_skin = controls.Find(speed);
   ASSERT_TRUE(Is<TSkinSpeedButton>(speed_skin));
