@@ -210,9 +210,8 @@ void TLZH::InitLZH() {
   try {
     // Zeroed: the look-ahead past the end of a short input holds this fixed content.
     text_buf_.assign(N + F - 1 + kCompareSlack, 0);
-    lson_.assign(N + 1, 0);
-    dad_.assign(N + 1, 0);
-    rson_.assign(N + 257, 0);
+    child_.assign(2 * (N + 257), 0);
+    up_.assign(N + 1, 0);
     huffman_ = std::make_unique<LzhHuffmanTree>();
   } catch (const std::bad_alloc&) {
     EndLZH();
@@ -222,25 +221,33 @@ void TLZH::InitLZH() {
 
 void TLZH::EndLZH() {
   // Releasing vectors cannot fail; the second message of the codec is never needed.
-  for (auto* table : {&lson_, &dad_, &rson_}) {
-    std::vector<uint16_t>().swap(*table);
-  }
+  std::vector<uint16_t>().swap(child_);
+  std::vector<uint16_t>().swap(up_);
   std::vector<uint8_t>().swap(text_buf_);
   huffman_.reset();
 }
 
 // --- search trees -----------------------------------------------------------
 
-void TLZH::InitTree() {
-  for (int i = N + 1; i <= N + 256; ++i) {
-    rson_[i] = NIL;
-  }
-  for (int i = 0; i < N; ++i) {
-    dad_[i] = NIL;
-  }
+namespace {
+
+constexpr uint16_t kNoLink = 0xFFFF;  // up_ of a node outside the trees
+
+constexpr size_t Left(size_t p) {
+  return 2 * p;
+}
+constexpr size_t Right(size_t p) {
+  return 2 * p + 1;
 }
 
-namespace {
+// The two bytes after a window's first one, the first of them in the high byte: two
+// windows whose heads differ are ordered like their heads.
+unsigned Head(const uint8_t* window) {
+  uint16_t bytes = 0;
+  std::memcpy(&bytes, window + 1, 2);
+  static_assert(std::endian::native == std::endian::little);
+  return __builtin_bswap16(bytes);
+}
 
 // Length of the common prefix of two look-ahead windows after their first byte, at
 // most F; both may be read up to kCompareSlack bytes past F.
@@ -261,105 +268,119 @@ int CommonPrefix(const uint8_t* a, const uint8_t* b) {
 
 }  // namespace
 
+void TLZH::InitTree() {
+  for (size_t root = N + 1; root <= N + 256; ++root) {
+    child_[Right(root)] = NIL;
+  }
+  std::fill(up_.begin(), up_.begin() + N, kNoLink);
+}
+
 void TLZH::InsertNode(int r) {
   const uint8_t* const text = text_buf_.data();
-  uint16_t* const lson = lson_.data();
-  uint16_t* const rson = rson_.data();
+  uint16_t* const child = child_.data();
   const uint8_t* const key = text + r;
-  // Most nodes share at most the tree's first byte and one more with the key: the
-  // next two bytes of one load decide those, the rest is compared only past them.
-  uint64_t head = 0;
-  std::memcpy(&head, key + 1, 8);
-  const uint64_t head_order = __builtin_bswap64(head);  // compares like the bytes in turn
-  lson[r] = rson[r] = NIL;
+  // Most nodes share at most the tree's first byte and one more with the key, so their
+  // heads already differ and order them.
+  const unsigned key_head = Head(key);
+  child[Left(r)] = child[Right(r)] = NIL;
   match_length_ = 0;
   size_t p = N + 1 + key[0];
-  bool after = true;
-  for (;;) {
-    if (after) {
-      if (rson[p] == NIL) {
-        rson[p] = static_cast<uint16_t>(r);
-        dad_[r] = static_cast<uint16_t>(p);
-        return;
-      }
-      p = rson[p];
-    } else {
-      if (lson[p] == NIL) {
-        lson[p] = static_cast<uint16_t>(r);
-        dad_[r] = static_cast<uint16_t>(p);
-        return;
-      }
-      p = lson[p];
-    }
-    uint64_t node_head = 0;
-    std::memcpy(&node_head, text + p + 1, 8);
-    static_assert(std::endian::native == std::endian::little);
-    if (static_cast<uint16_t>(head) != static_cast<uint16_t>(node_head)) [[likely]] {
-      after = head_order > __builtin_bswap64(node_head);  // a match of two bytes at most
-      continue;
-    }
+  size_t next = 0;
+  // One step per node, written out for each direction: with the way down a predicted
+  // branch, the next node's load need not wait for this node's comparison.
+right:
+  next = child[Right(p)];
+  if (next == NIL) [[unlikely]] {
+    Attach(static_cast<size_t>(r), p, 1);
+    return;
+  }
+  goto compare;
+left:
+  next = child[Left(p)];
+  if (next == NIL) [[unlikely]] {
+    Attach(static_cast<size_t>(r), p, 0);
+    return;
+  }
+compare:
+  p = next;
+  if (key_head > Head(text + p)) {
+    goto right;
+  }
+  if (key_head < Head(text + p)) {
+    goto left;
+  }
+  {
     const int i = CommonPrefix(key, text + p);
-    after = i == F || key[i] > text[p + i];
     if (i > THRESHOLD) {
       const int position = ((r - static_cast<int>(p)) & (N - 1)) - 1;
       if (i > match_length_) {
         match_position_ = static_cast<int16_t>(position);
         match_length_ = static_cast<int16_t>(i);
-        if (match_length_ >= F) {
-          break;
+        if (i == F) {
+          ReplaceNode(p, static_cast<size_t>(r));
+          return;
         }
       } else if (i == match_length_ && position < match_position_) {
         match_position_ = static_cast<int16_t>(position);  // nearest occurrence wins
       }
     }
+    if (key[i] > text[p + i]) {
+      goto right;
+    }
   }
-  // A full-length match: r replaces p in the tree.
-  dad_[r] = dad_[p];
-  lson_[r] = lson_[p];
-  rson_[r] = rson_[p];
-  dad_[lson_[p]] = static_cast<uint16_t>(r);
-  dad_[rson_[p]] = static_cast<uint16_t>(r);
-  if (rson_[dad_[p]] == p) {
-    rson_[dad_[p]] = static_cast<uint16_t>(r);
-  } else {
-    lson_[dad_[p]] = static_cast<uint16_t>(r);
-  }
-  dad_[p] = NIL;
+  goto left;
+}
+
+void TLZH::Attach(size_t r, size_t p, size_t side) {
+  const size_t link = 2 * p + side;
+  child_[link] = static_cast<uint16_t>(r);
+  up_[r] = static_cast<uint16_t>(link);
+}
+
+void TLZH::ReplaceNode(size_t p, size_t r) {
+  // r takes p's place and children; p leaves the tree.
+  uint16_t* const child = child_.data();
+  uint16_t* const up = up_.data();
+  child[Left(r)] = child[Left(p)];
+  child[Right(r)] = child[Right(p)];
+  up[child[Left(p)]] = static_cast<uint16_t>(Left(r));
+  up[child[Right(p)]] = static_cast<uint16_t>(Right(r));
+  up[r] = up[p];
+  child[up[p]] = static_cast<uint16_t>(r);
+  up[p] = kNoLink;
 }
 
 void TLZH::DeleteNode(int p) {
-  uint16_t* const dad = dad_.data();
-  uint16_t* const lson = lson_.data();
-  uint16_t* const rson = rson_.data();
-  if (dad[p] == NIL) {
+  uint16_t* const child = child_.data();
+  uint16_t* const up = up_.data();
+  // up_ names the parent's link itself, so p's place is rewritten without asking which
+  // side of its parent it hangs on. Links to NIL update up_[NIL], which nothing reads.
+  if (up[p] == kNoLink) {
     return;
   }
-  int q;
-  if (rson[p] == NIL) {
-    q = lson[p];
-  } else if (lson[p] == NIL) {
-    q = rson[p];
+  size_t q;
+  if (child[Right(p)] == NIL) {
+    q = child[Left(p)];
+  } else if (child[Left(p)] == NIL) {
+    q = child[Right(p)];
   } else {
-    q = lson[p];
-    if (rson[q] != NIL) {
+    // The rightmost node of the left subtree takes p's place.
+    q = child[Left(p)];
+    if (child[Right(q)] != NIL) {
       do {
-        q = rson[q];
-      } while (rson[q] != NIL);
-      rson[dad[q]] = lson[q];
-      dad[lson[q]] = dad[q];
-      lson[q] = lson[p];
-      dad[lson[p]] = static_cast<uint16_t>(q);
+        q = child[Right(q)];
+      } while (child[Right(q)] != NIL);
+      child[up[q]] = child[Left(q)];
+      up[child[Left(q)]] = up[q];
+      child[Left(q)] = child[Left(p)];
+      up[child[Left(p)]] = static_cast<uint16_t>(Left(q));
     }
-    rson[q] = rson[p];
-    dad[rson[p]] = static_cast<uint16_t>(q);
+    child[Right(q)] = child[Right(p)];
+    up[child[Right(p)]] = static_cast<uint16_t>(Right(q));
   }
-  dad[q] = dad[p];
-  if (rson[dad[p]] == p) {
-    rson[dad[p]] = static_cast<uint16_t>(q);
-  } else {
-    lson[dad[p]] = static_cast<uint16_t>(q);
-  }
-  dad[p] = NIL;
+  up[q] = up[p];
+  child[up[p]] = static_cast<uint16_t>(q);
+  up[p] = kNoLink;
 }
 
 // --- bit output ------------------------------------------------------------
