@@ -102,60 +102,63 @@ class TLZH::Input {
 
 // Hands out the input as a stream of bits, most significant first, 32 at a time.
 // Input that has ended reads as zero bits.
+//
+// The window holds its bits from the top down, then a single 1 that marks where they
+// end, then zeros: the window alone tells how many bits it holds, which leaves the
+// decoding loop one value less to keep.
 class TLZH::BitReader {
  public:
   explicit BitReader(Input& in) : in_(in) {}
 
   uint32_t Peek() {
-    if (count_ < 32) {
+    // Fewer than 32 bits leave the marker above the low half.
+    if (static_cast<uint32_t>(bits_) == 0) {
       Refill();
     }
     return static_cast<uint32_t>(bits_ >> 32);
   }
 
-  void Skip(int n) {
-    bits_ <<= n;
-    count_ -= n;
-  }
+  // Drops `n` bits (at most 32) of those Peek returned.
+  void Skip(int n) { bits_ <<= n; }
 
  private:
   // Tops the window up to at least 56 bits.
   void Refill() {
+    int count = 63 - std::countr_zero(bits_);
+    uint64_t bits = bits_ & (bits_ - 1);  // without the marker
     if (in_.Available() >= 8) [[likely]] {
-      // Eight bytes at once; the bits below the counted ones are the next input
-      // already, so a later refill puts the same bits there again.
+      // Eight bytes at once, of which the whole ones that fit are counted.
       uint64_t word = 0;
       std::memcpy(&word, in_.Cursor(), 8);
-      bits_ |= __builtin_bswap64(word) >> count_;
-      const int bytes = (63 - count_) / 8;
+      bits |= __builtin_bswap64(word) >> count;
+      const int bytes = (63 - count) / 8;
       in_.Advance(static_cast<size_t>(bytes));
-      count_ += bytes * 8;
+      count += bytes * 8;
+      bits_ = Marked(bits, count);
       return;
     }
-    const Window window = RefillByBytes(in_, {bits_, count_});
-    bits_ = window.bits;
-    count_ = window.count;
+    bits_ = RefillByBytes(in_, bits, count);
   }
 
-  struct Window {
-    uint64_t bits;
-    int count;
-  };
-  // At the end of a block of input, or of the input. Takes and answers values, so the
-  // reader's own state can stay in registers.
-  [[gnu::noinline]] static Window RefillByBytes(Input& in, Window window) {
-    while (window.count <= 56) {
+  // The first `count` bits of `bits` (below 64) followed by the marker.
+  static uint64_t Marked(uint64_t bits, int count) {
+    const uint64_t marker = uint64_t{1} << (63 - count);
+    return (bits & ~(marker - 1) & ~marker) | marker;
+  }
+
+  // At the end of a block of input, or of the input.
+  [[gnu::noinline]] static uint64_t RefillByBytes(Input& in, uint64_t bits, int count) {
+    while (count <= 55) {
       uint8_t byte = 0;
       in.Next(byte);
-      window.bits |= uint64_t{byte} << (56 - window.count);
-      window.count += 8;
+      bits |= uint64_t{byte} << (56 - count);
+      count += 8;
     }
-    return window;
+    return Marked(bits, count);
   }
 
   Input& in_;
-  uint64_t bits_ = 0;
-  int count_ = 0;
+  uint64_t bits_ = uint64_t{1} << 63;  // empty
 };
 
 class TLZH::Output {
@@ -429,12 +432,12 @@ void TLZH::EncodePosition(Output& out, int c) {
   Putcode(out, length + 6, prefix << 6 | static_cast<uint32_t>(c & 0x3F));
 }
 
-// Inline: the unpacking loop keeps the bit window in registers.
+// Inline: the unpacking loop keeps the bit window in registers. The caller counts the
+// symbol.
 [[gnu::always_inline]] inline int TLZH::DecodeChar(LzhHuffmanTree& tree, BitReader& in) {
   int length = 0;
   const int c = tree.Decode(in.Peek(), length);
   in.Skip(length);
-  tree.Update(c);
   return c;
 }
 
@@ -455,7 +458,7 @@ void TLZH::LZHPack(int32_t& input_size, const TReadProc& read, const TWriteProc&
   try {
     Input in(read);
     Output out(write);
-    huffman_->Reset();
+    huffman_->Reset(LzhHuffmanTree::Direction::kEncode);
     InitTree();
     int s = 0;
     int r = N - F;
@@ -554,43 +557,59 @@ void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWritePro
     Input input(read);
     BitReader in(input);
     LzhHuffmanTree& tree = *huffman_;
-    tree.Reset();
+    tree.Reset(LzhHuffmanTree::Direction::kDecode);
     uint8_t* const ring = text_buf_.data();
     std::fill(ring, ring + (N - F), kFill);
-    // The ring is the output buffer too: bytes from `flushed` up to `r` are decoded but
-    // not yet handed out, and go out whenever `r` wraps.
-    int r = N - F;
-    int flushed = r;
-    int32_t count = 0;
-    auto advance = [&](int n) {
-      r += n;
-      count += n;
-      if (r == N) {
-        WriteBlock(write, ring + flushed, N - flushed);
-        r = 0;
-        flushed = 0;
+    // The ring is the output buffer too: bytes from `written` up to `out` are decoded but
+    // not yet handed out. They go out at a stop: where `out` wraps, or at the end of the
+    // output. Between stops a symbol only checks for the next one. (Few values live
+    // through the loop, so the bit window stays in registers.)
+    uint8_t* const ring_end = ring + N;
+    uint8_t* out = ring + (N - F);
+    const uint8_t* written = out;
+    int32_t left = output_size;  // bytes still to decode from `written` on
+    uint8_t* stop = out + std::min<int32_t>(F, left);
+    // At `stop`: hands out the bytes and sets the next stop; false at the end.
+    auto next_stop = [&] {
+      const int pending = static_cast<int>(out - written);
+      left -= pending;
+      WriteBlock(write, written, pending);
+      if (out == ring_end) {
+        out = ring;
       }
+      written = out;
+      stop = out + std::min<int32_t>(static_cast<int32_t>(ring_end - out), left);
+      return left > 0;
     };
-    while (count < output_size) {
+    bool more = left > 0;
+    while (more) {
       const int c = DecodeChar(tree, in);
       if (c < 256) {
-        ring[r] = static_cast<uint8_t>(c);
-        advance(1);
+        // Stored before the count, so that nothing of the symbol lives through it.
+        *out = static_cast<uint8_t>(c);
+        tree.Update(c);
+        if (++out == stop) [[unlikely]] {
+          more = next_stop();
+        }
         continue;
       }
+      tree.UpdateOutOfLine(c);
+      const int r = static_cast<int>(out - ring);
       int from = (r - DecodePosition(in) - 1) & (N - 1);
       // A corrupt stream's last match may run past the stated size; the output holds
       // exactly that size.
-      int length = std::min(c - 255 + THRESHOLD, output_size - count);
+      int length = std::min(c - 255 + THRESHOLD, left - static_cast<int>(out - written));
       while (length > 0) {
-        const int run = std::min({length, N - r, N - from});
-        CopyForward(ring + r, ring + from, run);
+        const int run = std::min({length, static_cast<int>(stop - out), N - from});
+        CopyForward(out, ring + from, run);
         from = (from + run) & (N - 1);
         length -= run;
-        advance(run);
+        out += run;
+        if (out == stop) [[unlikely]] {
+          more = next_stop();
+        }
       }
     }
-    WriteBlock(write, ring + flushed, r - flushed);
   } catch (...) {
     EndLZH();
     throw;

@@ -4,7 +4,7 @@
 
 namespace kova {
 
-void LzhHuffmanTree::Reset() {
+void LzhHuffmanTree::Reset(Direction direction) {
   for (int i = 0; i < kSymbols; ++i) {
     freq_[i] = 1;
     son_[i] = static_cast<uint16_t>(i + kNodes);
@@ -20,7 +20,8 @@ void LzhHuffmanTree::Reset() {
   entered_.fill(0);
   top_margin_ = 0;
   top_code_stale_ = true;
-  DropTable();
+  decoding_ = direction == Direction::kDecode;
+  RenewTable();
 }
 
 void LzhHuffmanTree::Rebuild() {
@@ -62,7 +63,7 @@ void LzhHuffmanTree::Rebuild() {
       prnt_[k] = prnt_[k + 1] = static_cast<uint16_t>(i);
     }
   }
-  DropTable();
+  RenewTable();
 }
 
 size_t LzhHuffmanTree::LastBelow(size_t first, unsigned value) const {
@@ -84,6 +85,16 @@ size_t LzhHuffmanTree::LastBelow(size_t first, unsigned value) const {
     }
   }
   return low;
+}
+
+void LzhHuffmanTree::UpdateOutOfLine(int symbol) {
+  Update(symbol);
+}
+
+size_t LzhHuffmanTree::TradeToRunEnd(size_t c) {
+  const size_t end = RunEnd(c);
+  TradeSubtrees(c, end);
+  return end;
 }
 
 void LzhHuffmanTree::RefreshTableAfterSwap(size_t c, size_t l) {
@@ -197,15 +208,11 @@ void LzhHuffmanTree::FillTable(int slot, int depth, uint32_t prefix) {
   FillTable(node + 1, depth + 1, (prefix << 1) | 1);
 }
 
-void LzhHuffmanTree::DropTable() {
+void LzhHuffmanTree::RenewTable() {
   maybe_in_table_.fill(false);
-  table_in_use_ = false;
-}
-
-void LzhHuffmanTree::BuildTable() {
-  maybe_in_table_.fill(false);
-  FillTable(kRoot, 0, 0);
-  table_in_use_ = true;
+  if (decoding_) {
+    FillTable(kRoot, 0, 0);
+  }
 }
 
 }  // namespace kova
