@@ -90,7 +90,7 @@ class LzhHuffmanTree {
   // Slots 0..kNodes-1 in frequency order, then a sentinel above every frequency; son_
   // is a leaf's symbol + kNodes or the first slot of an internal node's pair of
   // children; prnt_ maps slots and leaves upwards.
-  std::array<uint16_t, kNodes + 7> freq_{};  // the sentinel repeated for RunEnd's loads
+  std::array<uint16_t, kNodes + 3> freq_{};  // the sentinel repeated for RunEnd's loads
   std::array<uint16_t, kNodes + kSymbols> prnt_{};
   std::array<uint16_t, kNodes> son_{};
 
@@ -166,17 +166,17 @@ inline void LzhHuffmanTree::Update(int symbol) {
 }
 
 inline size_t LzhHuffmanTree::RunEnd(size_t c) const {
-  // The next four frequencies at once: the first that differs ends the run. Longer
-  // runs, among the rarest symbols, are searched.
+  // Four frequencies from c on at once, each compared with the next: the first pair
+  // that differs ends the run. Longer runs, among the rarest symbols, are searched.
   static_assert(std::endian::native == std::endian::little);
-  const unsigned f = freq_[c];
-  uint64_t next = 0;
-  std::memcpy(&next, &freq_[c + 1], sizeof next);
-  const uint64_t differ = next ^ (uint64_t{f} * 0x0001000100010001u);
+  uint64_t four = 0;
+  std::memcpy(&four, &freq_[c], sizeof four);
+  // Pair k (c + k against c + k + 1) lands in lane k + 1; the last lane has no pair.
+  const uint64_t differ = (four ^ (four >> 16)) << 16;
   if (differ == 0) [[unlikely]] {
-    return LastBelow(c + 4, f + 1);
+    return LastBelow(c + 3, unsigned{freq_[c]} + 1);
   }
-  return c + static_cast<size_t>(std::countr_zero(differ) / 16);
+  return c + static_cast<size_t>(std::countr_zero(differ) / 16) - 1;
 }
 
 inline void LzhHuffmanTree::TradeSubtrees(size_t c, size_t l) {
@@ -202,7 +202,8 @@ inline void LzhHuffmanTree::MoveLeaf(size_t c, size_t l) {
   prnt_[leaf] = static_cast<uint16_t>(l);
   son_[c] = static_cast<uint16_t>(j);
   son_[l] = static_cast<uint16_t>(leaf);
-  if ((maybe_in_table_[c] || maybe_in_table_[l]) && j < kNodes && c != l) [[unlikely]] {
+  // A leaf that stays in its slot meets itself there, so j < kNodes implies c != l.
+  if (j < kNodes && (maybe_in_table_[c] || maybe_in_table_[l])) [[unlikely]] {
     RefreshTableAfterSwap(c, l);
   }
 }
