@@ -66,10 +66,18 @@ void LzhHuffmanTree::Rebuild() {
   RenewTable();
 }
 
-size_t LzhHuffmanTree::LastBelow(size_t first, unsigned value) const {
-  // Frequencies are ordered and runs of equal ones can be long among the rare symbols:
-  // gallop ahead, then search the last step. The sentinel after the root ends both.
-  size_t low = first;  // freq_[low] < value
+size_t LzhHuffmanTree::LongRunEnd(size_t c) const {
+  // Most runs end within a few more words of four; the longest, among the rarest
+  // symbols, are galloped through and the last step searched. The sentinel after the
+  // root ends every run.
+  for (int word = 0; word < 4; ++word, c += 3) {
+    const uint64_t differ = PairsDiffer(c);
+    if (differ != 0) {
+      return c + static_cast<size_t>(std::countr_zero(differ) / 16) - 1;
+    }
+  }
+  const unsigned value = freq_[c] + 1u;
+  size_t low = c;  // freq_[low] < value
   size_t step = 1;
   while (freq_[std::min<size_t>(low + step, kNodes)] < value) {
     low += step;

@@ -72,8 +72,11 @@ class LzhHuffmanTree {
   [[gnu::noinline]] size_t TradeToRunEnd(size_t c);
   // Marks every slot as outside the table and, while decoding, fills the table anew.
   void RenewTable();
-  // The last slot from `first` on whose frequency is below `value`; freq_[first] is.
-  size_t LastBelow(size_t first, unsigned value) const;
+  // The frequencies at c..c+3 compared pairwise, c + k against c + k + 1 in lane k + 1
+  // of the answer: 0 when all four are equal.
+  uint64_t PairsDiffer(size_t c) const;
+  // RunEnd for a run known to reach c.
+  size_t LongRunEnd(size_t c) const;
   void RefreshTableAfterSwap(size_t c, size_t l);
   // When the margin is used up, settles the top slots; when there was none, counts the
   // symbol that entered them at `slot` one slot at a time instead, up to the root.
@@ -165,16 +168,19 @@ inline void LzhHuffmanTree::Update(int symbol) {
   }
 }
 
-inline size_t LzhHuffmanTree::RunEnd(size_t c) const {
-  // Four frequencies from c on at once, each compared with the next: the first pair
-  // that differs ends the run. Longer runs, among the rarest symbols, are searched.
+inline uint64_t LzhHuffmanTree::PairsDiffer(size_t c) const {
   static_assert(std::endian::native == std::endian::little);
   uint64_t four = 0;
   std::memcpy(&four, &freq_[c], sizeof four);
-  // Pair k (c + k against c + k + 1) lands in lane k + 1; the last lane has no pair.
-  const uint64_t differ = (four ^ (four >> 16)) << 16;
+  return (four ^ (four >> 16)) << 16;  // the last lane has no pair
+}
+
+inline size_t LzhHuffmanTree::RunEnd(size_t c) const {
+  // Four frequencies at once: the first pair that differs ends the run. Longer runs,
+  // among the rarest symbols, are searched further on.
+  const uint64_t differ = PairsDiffer(c);
   if (differ == 0) [[unlikely]] {
-    return LastBelow(c + 3, unsigned{freq_[c]} + 1);
+    return LongRunEnd(c + 3);
   }
   return c + static_cast<size_t>(std::countr_zero(differ) / 16) - 1;
 }
