@@ -70,13 +70,14 @@ size_t LzhHuffmanTree::LongRunEnd(size_t c) const {
   // Most runs end within a few more words of four; the longest, among the rarest
   // symbols, are galloped through and the last step searched. The sentinel after the
   // root ends every run.
-  for (int word = 0; word < 4; ++word, c += 3) {
-    const uint64_t differ = PairsDiffer(c);
+  const unsigned f = freq_[c];
+  for (int word = 0; word < 4; ++word, c += 4) {
+    const uint64_t differ = DifferAfter(c, f);
     if (differ != 0) {
-      return c + static_cast<size_t>(std::countr_zero(differ) / 16) - 1;
+      return c + static_cast<size_t>(std::countr_zero(differ)) / 16;
     }
   }
-  const unsigned value = freq_[c] + 1u;
+  const unsigned value = f + 1;
   size_t low = c;  // freq_[low] < value
   size_t step = 1;
   while (freq_[std::min<size_t>(low + step, kNodes)] < value) {

@@ -72,9 +72,8 @@ class LzhHuffmanTree {
   [[gnu::noinline]] size_t TradeToRunEnd(size_t c);
   // Marks every slot as outside the table and, while decoding, fills the table anew.
   void RenewTable();
-  // The frequencies at c..c+3 compared pairwise, c + k against c + k + 1 in lane k + 1
-  // of the answer: 0 when all four are equal.
-  uint64_t PairsDiffer(size_t c) const;
+  // The four frequencies after c, each compared with f: 0 when all four are f.
+  uint64_t DifferAfter(size_t c, unsigned f) const;
   // RunEnd for a run known to reach c.
   size_t LongRunEnd(size_t c) const;
   void RefreshTableAfterSwap(size_t c, size_t l);
@@ -93,7 +92,7 @@ class LzhHuffmanTree {
   // Slots 0..kNodes-1 in frequency order, then a sentinel above every frequency; son_
   // is a leaf's symbol + kNodes or the first slot of an internal node's pair of
   // children; prnt_ maps slots and leaves upwards.
-  std::array<uint16_t, kNodes + 3> freq_{};  // the sentinel repeated for RunEnd's loads
+  std::array<uint16_t, kNodes + 7> freq_{};  // the sentinel repeated for RunEnd's loads
   std::array<uint16_t, kNodes + kSymbols> prnt_{};
   std::array<uint16_t, kNodes> son_{};
 
@@ -168,21 +167,24 @@ inline void LzhHuffmanTree::Update(int symbol) {
   }
 }
 
-inline uint64_t LzhHuffmanTree::PairsDiffer(size_t c) const {
+inline uint64_t LzhHuffmanTree::DifferAfter(size_t c, unsigned f) const {
   static_assert(std::endian::native == std::endian::little);
-  uint64_t four = 0;
-  std::memcpy(&four, &freq_[c], sizeof four);
-  return (four ^ (four >> 16)) << 16;  // the last lane has no pair
+  uint64_t next = 0;
+  std::memcpy(&next, &freq_[c + 1], sizeof next);
+  return next ^ (uint64_t{f} * 0x0001000100010001u);
 }
 
 inline size_t LzhHuffmanTree::RunEnd(size_t c) const {
-  // Four frequencies at once: the first pair that differs ends the run. Longer runs,
-  // among the rarest symbols, are searched further on.
-  const uint64_t differ = PairsDiffer(c);
+  // The next four frequencies at once: the first that differs ends the run. Longer
+  // runs, among the rarest symbols, are searched further on. (The four start after c:
+  // c itself was often counted just before, and a load wider than that store would
+  // wait for it to reach the cache.)
+  const unsigned f = freq_[c];
+  const uint64_t differ = DifferAfter(c, f);
   if (differ == 0) [[unlikely]] {
-    return LongRunEnd(c + 3);
+    return LongRunEnd(c + 4);
   }
-  return c + static_cast<size_t>(std::countr_zero(differ) / 16) - 1;
+  return c + static_cast<size_t>(std::countr_zero(differ)) / 16;
 }
 
 inline void LzhHuffmanTree::TradeSubtrees(size_t c, size_t l) {
@@ -208,8 +210,9 @@ inline void LzhHuffmanTree::MoveLeaf(size_t c, size_t l) {
   prnt_[leaf] = static_cast<uint16_t>(l);
   son_[c] = static_cast<uint16_t>(j);
   son_[l] = static_cast<uint16_t>(leaf);
-  // A leaf that stays in its slot meets itself there, so j < kNodes implies c != l.
-  if (j < kNodes && (maybe_in_table_[c] || maybe_in_table_[l])) [[unlikely]] {
+  // The table marks are tested first: they are almost always false, while what l holds
+  // is hard to predict.
+  if ((maybe_in_table_[c] || maybe_in_table_[l]) && j < kNodes && c != l) [[unlikely]] {
     RefreshTableAfterSwap(c, l);
   }
 }
