@@ -102,60 +102,63 @@ class TLZH::Input {
 
 // Hands out the input as a stream of bits, most significant first, 32 at a time.
 // Input that has ended reads as zero bits.
+//
+// The window holds its bits from the top down, then a single 1 that marks where they
+// end, then zeros: the window alone tells how many bits it holds, which leaves the
+// decoding loop one value less to keep.
 class TLZH::BitReader {
  public:
   explicit BitReader(Input& in) : in_(in) {}
 
   uint32_t Peek() {
-    if (count_ < 32) {
+    // Fewer than 32 bits leave the marker above the low half.
+    if (static_cast<uint32_t>(bits_) == 0) {
       Refill();
     }
     return static_cast<uint32_t>(bits_ >> 32);
   }
 
-  void Skip(int n) {
-    bits_ <<= n;
-    count_ -= n;
-  }
+  // Drops `n` bits (at most 32) of those Peek returned.
+  void Skip(int n) { bits_ <<= n; }
 
  private:
   // Tops the window up to at least 56 bits.
   void Refill() {
+    int count = 63 - std::countr_zero(bits_);
+    uint64_t bits = bits_ & (bits_ - 1);  // without the marker
     if (in_.Available() >= 8) [[likely]] {
-      // Eight bytes at once; the bits below the counted ones are the next input
-      // already, so a later refill puts the same bits there again.
+      // Eight bytes at once, of which the whole ones that fit are counted.
       uint64_t word = 0;
       std::memcpy(&word, in_.Cursor(), 8);
-      bits_ |= __builtin_bswap64(word) >> count_;
-      const int bytes = (63 - count_) / 8;
+      bits |= __builtin_bswap64(word) >> count;
+      const int bytes = (63 - count) / 8;
       in_.Advance(static_cast<size_t>(bytes));
-      count_ += bytes * 8;
+      count += bytes * 8;
+      bits_ = Marked(bits, count);
       return;
     }
-    const Window window = RefillByBytes(in_, {bits_, count_});
-    bits_ = window.bits;
-    count_ = window.count;
+    bits_ = RefillByBytes(in_, bits, count);
   }
 
-  struct Window {
-    uint64_t bits;
-    int count;
-  };
-  // At the end of a block of input, or of the input. Takes and answers values, so the
-  // reader's own state can stay in registers.
-  [[gnu::noinline]] static Window RefillByBytes(Input& in, Window window) {
-    while (window.count <= 56) {
+  // The first `count` bits of `bits` (below 64) followed by the marker.
+  static uint64_t Marked(uint64_t bits, int count) {
+    const uint64_t marker = uint64_t{1} << (63 - count);
+    return (bits & ~(marker - 1) & ~marker) | marker;
+  }
+
+  // At the end of a block of input, or of the input.
+  [[gnu::noinline]] static uint64_t RefillByBytes(Input& in, uint64_t bits, int count) {
+    while (count <= 55) {
       uint8_t byte = 0;
       in.Next(byte);
-      window.bits |= uint64_t{byte} << (56 - window.count);
-      window.count += 8;
+      bits |= uint64_t{byte} << (56 - count);
+      count += 8;
     }
-    return window;
+    return Marked(bits, count);
   }
 
   Input& in_;
-  uint64_t bits_ = 0;
-  int count_ = 0;
+  uint64_t bits_ = uint64_t{1} << 63;  // empty
 };
 
 class TLZH::Output {
@@ -210,9 +213,8 @@ void TLZH::InitLZH() {
   try {
     // Zeroed: the look-ahead past the end of a short input holds this fixed content.
     text_buf_.assign(N + F - 1 + kCompareSlack, 0);
-    lson_.assign(N + 1, 0);
-    dad_.assign(N + 1, 0);
-    rson_.assign(N + 257, 0);
+    child_.assign(2 * (N + 257), 0);
+    up_.assign(N + 1, 0);
     huffman_ = std::make_unique<LzhHuffmanTree>();
   } catch (const std::bad_alloc&) {
     EndLZH();
@@ -222,25 +224,33 @@ void TLZH::InitLZH() {
 
 void TLZH::EndLZH() {
   // Releasing vectors cannot fail; the second message of the codec is never needed.
-  for (auto* table : {&lson_, &dad_, &rson_}) {
-    std::vector<uint16_t>().swap(*table);
-  }
+  std::vector<uint16_t>().swap(child_);
+  std::vector<uint16_t>().swap(up_);
   std::vector<uint8_t>().swap(text_buf_);
   huffman_.reset();
 }
 
 // --- search trees -----------------------------------------------------------
 
-void TLZH::InitTree() {
-  for (int i = N + 1; i <= N + 256; ++i) {
-    rson_[i] = NIL;
-  }
-  for (int i = 0; i < N; ++i) {
-    dad_[i] = NIL;
-  }
+namespace {
+
+constexpr uint16_t kNoLink = 0xFFFF;  // up_ of a node outside the trees
+
+constexpr size_t Left(size_t p) {
+  return 2 * p;
+}
+constexpr size_t Right(size_t p) {
+  return 2 * p + 1;
 }
 
-namespace {
+// The two bytes after a window's first one, the first of them in the high byte: two
+// windows whose heads differ are ordered like their heads.
+unsigned Head(const uint8_t* window) {
+  uint16_t bytes = 0;
+  std::memcpy(&bytes, window + 1, 2);
+  static_assert(std::endian::native == std::endian::little);
+  return __builtin_bswap16(bytes);
+}
 
 // Length of the common prefix of two look-ahead windows after their first byte, at
 // most F; both may be read up to kCompareSlack bytes past F.
@@ -261,105 +271,119 @@ int CommonPrefix(const uint8_t* a, const uint8_t* b) {
 
 }  // namespace
 
+void TLZH::InitTree() {
+  for (size_t root = N + 1; root <= N + 256; ++root) {
+    child_[Right(root)] = NIL;
+  }
+  std::fill(up_.begin(), up_.begin() + N, kNoLink);
+}
+
 void TLZH::InsertNode(int r) {
   const uint8_t* const text = text_buf_.data();
-  uint16_t* const lson = lson_.data();
-  uint16_t* const rson = rson_.data();
+  uint16_t* const child = child_.data();
   const uint8_t* const key = text + r;
-  // Most nodes share at most the tree's first byte and one more with the key: the
-  // next two bytes of one load decide those, the rest is compared only past them.
-  uint64_t head = 0;
-  std::memcpy(&head, key + 1, 8);
-  const uint64_t head_order = __builtin_bswap64(head);  // compares like the bytes in turn
-  lson[r] = rson[r] = NIL;
+  // Most nodes share at most the tree's first byte and one more with the key, so their
+  // heads already differ and order them.
+  const unsigned key_head = Head(key);
+  child[Left(r)] = child[Right(r)] = NIL;
   match_length_ = 0;
   size_t p = N + 1 + key[0];
-  bool after = true;
-  for (;;) {
-    if (after) {
-      if (rson[p] == NIL) {
-        rson[p] = static_cast<uint16_t>(r);
-        dad_[r] = static_cast<uint16_t>(p);
-        return;
-      }
-      p = rson[p];
-    } else {
-      if (lson[p] == NIL) {
-        lson[p] = static_cast<uint16_t>(r);
-        dad_[r] = static_cast<uint16_t>(p);
-        return;
-      }
-      p = lson[p];
-    }
-    uint64_t node_head = 0;
-    std::memcpy(&node_head, text + p + 1, 8);
-    static_assert(std::endian::native == std::endian::little);
-    if (static_cast<uint16_t>(head) != static_cast<uint16_t>(node_head)) [[likely]] {
-      after = head_order > __builtin_bswap64(node_head);  // a match of two bytes at most
-      continue;
-    }
+  size_t next = 0;
+  // One step per node, written out for each direction: with the way down a predicted
+  // branch, the next node's load need not wait for this node's comparison.
+right:
+  next = child[Right(p)];
+  if (next == NIL) [[unlikely]] {
+    Attach(static_cast<size_t>(r), p, 1);
+    return;
+  }
+  goto compare;
+left:
+  next = child[Left(p)];
+  if (next == NIL) [[unlikely]] {
+    Attach(static_cast<size_t>(r), p, 0);
+    return;
+  }
+compare:
+  p = next;
+  if (key_head > Head(text + p)) {
+    goto right;
+  }
+  if (key_head < Head(text + p)) {
+    goto left;
+  }
+  {
     const int i = CommonPrefix(key, text + p);
-    after = i == F || key[i] > text[p + i];
     if (i > THRESHOLD) {
       const int position = ((r - static_cast<int>(p)) & (N - 1)) - 1;
       if (i > match_length_) {
         match_position_ = static_cast<int16_t>(position);
         match_length_ = static_cast<int16_t>(i);
-        if (match_length_ >= F) {
-          break;
+        if (i == F) {
+          ReplaceNode(p, static_cast<size_t>(r));
+          return;
         }
       } else if (i == match_length_ && position < match_position_) {
         match_position_ = static_cast<int16_t>(position);  // nearest occurrence wins
       }
     }
+    if (key[i] > text[p + i]) {
+      goto right;
+    }
   }
-  // A full-length match: r replaces p in the tree.
-  dad_[r] = dad_[p];
-  lson_[r] = lson_[p];
-  rson_[r] = rson_[p];
-  dad_[lson_[p]] = static_cast<uint16_t>(r);
-  dad_[rson_[p]] = static_cast<uint16_t>(r);
-  if (rson_[dad_[p]] == p) {
-    rson_[dad_[p]] = static_cast<uint16_t>(r);
-  } else {
-    lson_[dad_[p]] = static_cast<uint16_t>(r);
-  }
-  dad_[p] = NIL;
+  goto left;
+}
+
+void TLZH::Attach(size_t r, size_t p, size_t side) {
+  const size_t link = 2 * p + side;
+  child_[link] = static_cast<uint16_t>(r);
+  up_[r] = static_cast<uint16_t>(link);
+}
+
+void TLZH::ReplaceNode(size_t p, size_t r) {
+  // r takes p's place and children; p leaves the tree.
+  uint16_t* const child = child_.data();
+  uint16_t* const up = up_.data();
+  child[Left(r)] = child[Left(p)];
+  child[Right(r)] = child[Right(p)];
+  up[child[Left(p)]] = static_cast<uint16_t>(Left(r));
+  up[child[Right(p)]] = static_cast<uint16_t>(Right(r));
+  up[r] = up[p];
+  child[up[p]] = static_cast<uint16_t>(r);
+  up[p] = kNoLink;
 }
 
 void TLZH::DeleteNode(int p) {
-  uint16_t* const dad = dad_.data();
-  uint16_t* const lson = lson_.data();
-  uint16_t* const rson = rson_.data();
-  if (dad[p] == NIL) {
+  uint16_t* const child = child_.data();
+  uint16_t* const up = up_.data();
+  // up_ names the parent's link itself, so p's place is rewritten without asking which
+  // side of its parent it hangs on. Links to NIL update up_[NIL], which nothing reads.
+  if (up[p] == kNoLink) {
     return;
   }
-  int q;
-  if (rson[p] == NIL) {
-    q = lson[p];
-  } else if (lson[p] == NIL) {
-    q = rson[p];
+  size_t q;
+  if (child[Right(p)] == NIL) {
+    q = child[Left(p)];
+  } else if (child[Left(p)] == NIL) {
+    q = child[Right(p)];
   } else {
-    q = lson[p];
-    if (rson[q] != NIL) {
+    // The rightmost node of the left subtree takes p's place.
+    q = child[Left(p)];
+    if (child[Right(q)] != NIL) {
       do {
-        q = rson[q];
-      } while (rson[q] != NIL);
-      rson[dad[q]] = lson[q];
-      dad[lson[q]] = dad[q];
-      lson[q] = lson[p];
-      dad[lson[p]] = static_cast<uint16_t>(q);
+        q = child[Right(q)];
+      } while (child[Right(q)] != NIL);
+      child[up[q]] = child[Left(q)];
+      up[child[Left(q)]] = up[q];
+      child[Left(q)] = child[Left(p)];
+      up[child[Left(p)]] = static_cast<uint16_t>(Left(q));
     }
-    rson[q] = rson[p];
-    dad[rson[p]] = static_cast<uint16_t>(q);
+    child[Right(q)] = child[Right(p)];
+    up[child[Right(p)]] = static_cast<uint16_t>(Right(q));
   }
-  dad[q] = dad[p];
-  if (rson[dad[p]] == p) {
-    rson[dad[p]] = static_cast<uint16_t>(q);
-  } else {
-    lson[dad[p]] = static_cast<uint16_t>(q);
-  }
-  dad[p] = NIL;
+  up[q] = up[p];
+  child[up[p]] = static_cast<uint16_t>(q);
+  up[p] = kNoLink;
 }
 
 // --- bit output ------------------------------------------------------------
@@ -408,12 +432,12 @@ void TLZH::EncodePosition(Output& out, int c) {
   Putcode(out, length + 6, prefix << 6 | static_cast<uint32_t>(c & 0x3F));
 }
 
-// Inline: the unpacking loop keeps the bit window in registers.
+// Inline: the unpacking loop keeps the bit window in registers. The caller counts the
+// symbol.
 [[gnu::always_inline]] inline int TLZH::DecodeChar(LzhHuffmanTree& tree, BitReader& in) {
   int length = 0;
   const int c = tree.Decode(in.Peek(), length);
   in.Skip(length);
-  tree.Update(c);
   return c;
 }
 
@@ -434,7 +458,7 @@ void TLZH::LZHPack(int32_t& input_size, const TReadProc& read, const TWriteProc&
   try {
     Input in(read);
     Output out(write);
-    huffman_->Reset();
+    huffman_->Reset(LzhHuffmanTree::Direction::kEncode);
     InitTree();
     int s = 0;
     int r = N - F;
@@ -533,43 +557,59 @@ void TLZH::LZHUnpack(int32_t output_size, const TReadProc& read, const TWritePro
     Input input(read);
     BitReader in(input);
     LzhHuffmanTree& tree = *huffman_;
-    tree.Reset();
+    tree.Reset(LzhHuffmanTree::Direction::kDecode);
     uint8_t* const ring = text_buf_.data();
     std::fill(ring, ring + (N - F), kFill);
-    // The ring is the output buffer too: bytes from `flushed` up to `r` are decoded but
-    // not yet handed out, and go out whenever `r` wraps.
-    int r = N - F;
-    int flushed = r;
-    int32_t count = 0;
-    auto advance = [&](int n) {
-      r += n;
-      count += n;
-      if (r == N) {
-        WriteBlock(write, ring + flushed, N - flushed);
-        r = 0;
-        flushed = 0;
+    // The ring is the output buffer too: bytes from `written` up to `out` are decoded but
+    // not yet handed out. They go out at a stop: where `out` wraps, or at the end of the
+    // output. Between stops a symbol only checks for the next one. (Few values live
+    // through the loop, so the bit window stays in registers.)
+    uint8_t* const ring_end = ring + N;
+    uint8_t* out = ring + (N - F);
+    const uint8_t* written = out;
+    int32_t left = output_size;  // bytes still to decode from `written` on
+    uint8_t* stop = out + std::min<int32_t>(F, left);
+    // At `stop`: hands out the bytes and sets the next stop; false at the end.
+    auto next_stop = [&] {
+      const int pending = static_cast<int>(out - written);
+      left -= pending;
+      WriteBlock(write, written, pending);
+      if (out == ring_end) {
+        out = ring;
       }
+      written = out;
+      stop = out + std::min<int32_t>(static_cast<int32_t>(ring_end - out), left);
+      return left > 0;
     };
-    while (count < output_size) {
+    bool more = left > 0;
+    while (more) {
       const int c = DecodeChar(tree, in);
       if (c < 256) {
-        ring[r] = static_cast<uint8_t>(c);
-        advance(1);
+        // Stored before the count, so that nothing of the symbol lives through it.
+        *out = static_cast<uint8_t>(c);
+        tree.Update(c);
+        if (++out == stop) [[unlikely]] {
+          more = next_stop();
+        }
         continue;
       }
+      tree.UpdateOutOfLine(c);
+      const int r = static_cast<int>(out - ring);
       int from = (r - DecodePosition(in) - 1) & (N - 1);
       // A corrupt stream's last match may run past the stated size; the output holds
       // exactly that size.
-      int length = std::min(c - 255 + THRESHOLD, output_size - count);
+      int length = std::min(c - 255 + THRESHOLD, left - static_cast<int>(out - written));
       while (length > 0) {
-        const int run = std::min({length, N - r, N - from});
-        CopyForward(ring + r, ring + from, run);
+        const int run = std::min({length, static_cast<int>(stop - out), N - from});
+        CopyForward(out, ring + from, run);
         from = (from + run) & (N - 1);
         length -= run;
-        advance(run);
+        out += run;
+        if (out == stop) [[unlikely]] {
+          more = next_stop();
+        }
       }
     }
-    WriteBlock(write, ring + flushed, r - flushed);
   } catch (...) {
     EndLZH();
     throw;

@@ -67,6 +67,9 @@ class TLZH {
   void InitTree();
   void InsertNode(int r);
   void DeleteNode(int p);
+  void ReplaceNode(size_t p, size_t r);
+  // Out of line, so that the search loads its links straight from the node index.
+  [[gnu::noinline]] void Attach(size_t r, size_t p, size_t side);
 
   void Putcode(Output& out, int length, uint32_t code);
   void EncodeEnd(Output& out);
@@ -87,7 +90,10 @@ class TLZH {
   int16_t match_length_ = 0;
 
   std::vector<uint8_t> text_buf_;
-  std::vector<uint16_t> lson_, dad_, rson_;
+  // The search trees: node p's left link at 2p and its right one at 2p + 1 of child_,
+  // and in up_ the index of the link that holds p. Nodes are ring positions; the 256
+  // roots, one per first byte, come after them.
+  std::vector<uint16_t> child_, up_;
   std::unique_ptr<LzhHuffmanTree> huffman_;
 };
 

@@ -4,7 +4,7 @@
 
 namespace kova {
 
-void LzhHuffmanTree::Reset() {
+void LzhHuffmanTree::Reset(Direction direction) {
   for (int i = 0; i < kSymbols; ++i) {
     freq_[i] = 1;
     son_[i] = static_cast<uint16_t>(i + kNodes);
@@ -20,7 +20,8 @@ void LzhHuffmanTree::Reset() {
   entered_.fill(0);
   top_margin_ = 0;
   top_code_stale_ = true;
-  DropTable();
+  decoding_ = direction == Direction::kDecode;
+  RenewTable();
 }
 
 void LzhHuffmanTree::Rebuild() {
@@ -62,13 +63,22 @@ void LzhHuffmanTree::Rebuild() {
       prnt_[k] = prnt_[k + 1] = static_cast<uint16_t>(i);
     }
   }
-  DropTable();
+  RenewTable();
 }
 
-size_t LzhHuffmanTree::LastBelow(size_t first, unsigned value) const {
-  // Frequencies are ordered and runs of equal ones can be long among the rare symbols:
-  // gallop ahead, then search the last step. The sentinel after the root ends both.
-  size_t low = first;  // freq_[low] < value
+size_t LzhHuffmanTree::LongRunEnd(size_t c) const {
+  // Most runs end within a few more words of four; the longest, among the rarest
+  // symbols, are galloped through and the last step searched. The sentinel after the
+  // root ends every run.
+  const unsigned f = freq_[c];
+  for (int word = 0; word < 4; ++word, c += 4) {
+    const uint64_t differ = DifferAfter(c, f);
+    if (differ != 0) {
+      return c + static_cast<size_t>(std::countr_zero(differ)) / 16;
+    }
+  }
+  const unsigned value = f + 1;
+  size_t low = c;  // freq_[low] < value
   size_t step = 1;
   while (freq_[std::min<size_t>(low + step, kNodes)] < value) {
     low += step;
@@ -84,6 +94,16 @@ size_t LzhHuffmanTree::LastBelow(size_t first, unsigned value) const {
     }
   }
   return low;
+}
+
+void LzhHuffmanTree::UpdateOutOfLine(int symbol) {
+  Update(symbol);
+}
+
+size_t LzhHuffmanTree::TradeToRunEnd(size_t c) {
+  const size_t end = RunEnd(c);
+  TradeSubtrees(c, end);
+  return end;
 }
 
 void LzhHuffmanTree::RefreshTableAfterSwap(size_t c, size_t l) {
@@ -197,15 +217,11 @@ void LzhHuffmanTree::FillTable(int slot, int depth, uint32_t prefix) {
   FillTable(node + 1, depth + 1, (prefix << 1) | 1);
 }
 
-void LzhHuffmanTree::DropTable() {
+void LzhHuffmanTree::RenewTable() {
   maybe_in_table_.fill(false);
-  table_in_use_ = false;
-}
-
-void LzhHuffmanTree::BuildTable() {
-  maybe_in_table_.fill(false);
-  FillTable(kRoot, 0, 0);
-  table_in_use_ = true;
+  if (decoding_) {
+    FillTable(kRoot, 0, 0);
+  }
 }
 
 }  // namespace kova

@@ -6,8 +6,8 @@
 // table follows the tree: it names the slot a prefix leads to, so only an update that
 // moves a subtree within its levels changes it, and then only the entries below the two
 // slots that traded places. Counting up a frequency alone leaves every code as it is.
-// The table is built on the first decode after a reset or a rebuild; encoding never
-// pays for it.
+// Only a tree set up for decoding keeps the table (built at the start and after every
+// rebuild); encoding never pays for it.
 //
 // Every symbol counts up every slot on its way to the root, but the slots nearest the
 // root hold the largest frequencies, mostly far apart: once they are, a number of
@@ -33,8 +33,9 @@ class LzhHuffmanTree {
   // saves in bit steps.
   static constexpr int kTableBits = 6;
 
+  enum class Direction { kEncode, kDecode };
   // Every symbol with frequency 1, the tree balanced from the first symbols up.
-  void Reset();
+  void Reset(Direction direction);
 
   // The code of `symbol`, right-aligned in `length` bits. The tree's frequencies stay
   // below 2^15, which bounds its depth well below 32.
@@ -46,6 +47,8 @@ class LzhHuffmanTree {
 
   // Counts one more `symbol` and restores the tree's order.
   [[gnu::always_inline]] void Update(int symbol);
+  // The same, for the rarer symbols of a loop that inlines Update for the frequent ones.
+  [[gnu::noinline]] void UpdateOutOfLine(int symbol);
 
  private:
   static constexpr int kNodes = kSymbols * 2 - 1;
@@ -62,12 +65,17 @@ class LzhHuffmanTree {
   size_t RunEnd(size_t c) const;
   // Slots c and l exchange their subtrees; c may be l.
   void TradeSubtrees(size_t c, size_t l);
-  // The same for slot c holding the leaf of `symbol`.
-  void MoveLeaf(int symbol, size_t c, size_t l);
-  // Marks every table entry and slot as unknown.
-  void DropTable();
-  // The last slot from `first` on whose frequency is below `value`; freq_[first] is.
-  size_t LastBelow(size_t first, unsigned value) const;
+  // The same for slot c holding a leaf.
+  void MoveLeaf(size_t c, size_t l);
+  // Moves the subtree at c to the end of its run and answers that slot. Out of line:
+  // the counting loop around it then keeps its few values in registers.
+  [[gnu::noinline]] size_t TradeToRunEnd(size_t c);
+  // Marks every slot as outside the table and, while decoding, fills the table anew.
+  void RenewTable();
+  // The four frequencies after c, each compared with f: 0 when all four are f.
+  uint64_t DifferAfter(size_t c, unsigned f) const;
+  // RunEnd for a run known to reach c.
+  size_t LongRunEnd(size_t c) const;
   void RefreshTableAfterSwap(size_t c, size_t l);
   // When the margin is used up, settles the top slots; when there was none, counts the
   // symbol that entered them at `slot` one slot at a time instead, up to the root.
@@ -80,7 +88,6 @@ class LzhHuffmanTree {
   // Refills the table entries whose codes pass through `slot`.
   void RefreshTable(int slot);
   void FillTable(int slot, int depth, uint32_t prefix);
-  void BuildTable();
 
   // Slots 0..kNodes-1 in frequency order, then a sentinel above every frequency; son_
   // is a leaf's symbol + kNodes or the first slot of an internal node's pair of
@@ -112,7 +119,7 @@ class LzhHuffmanTree {
     uint8_t length;  // bits used to reach it
   };
   std::array<TableEntry, 1 << kTableBits> table_{};
-  bool table_in_use_ = false;
+  bool decoding_ = false;  // the table is in use
   // True for every slot less than kTableBits levels deep while the table is in use (and,
   // until the next look, for some that were): a swap of two slots marked false leaves
   // the table as it is.
@@ -121,14 +128,13 @@ class LzhHuffmanTree {
 
 // Inline: the decoder calls it once per symbol.
 inline int LzhHuffmanTree::Decode(uint32_t window, int& length) {
-  if (!table_in_use_) [[unlikely]] {
-    BuildTable();
-  }
   const TableEntry entry = table_[window >> (32 - kTableBits)];
   int node = son_[entry.slot];
   length = entry.length;
+  uint32_t rest = window << entry.length;  // the bits past the table, next one on top
   while (node < kNodes) {
-    node = son_[node + ((window >> (31 - length)) & 1)];
+    node = son_[node + (rest >> 31)];
+    rest <<= 1;
     ++length;
   }
   return node - kNodes;
@@ -144,14 +150,12 @@ inline void LzhHuffmanTree::Update(int symbol) {
     // A leaf ties with the next slot more often than not, so it moves without a branch
     // on that: a slot ending its own run trades places with itself.
     const size_t l = RunEnd(c);
-    MoveLeaf(symbol, c, l);
+    MoveLeaf(c, l);
     ++freq_[l];
     c = prnt_[l];
     while (c < kTopFirst) {
       if (freq_[c] == freq_[c + 1]) [[unlikely]] {
-        const size_t end = RunEnd(c);
-        TradeSubtrees(c, end);
-        c = end;
+        c = TradeToRunEnd(c);
       }
       ++freq_[c];
       c = prnt_[c];
@@ -163,18 +167,24 @@ inline void LzhHuffmanTree::Update(int symbol) {
   }
 }
 
-inline size_t LzhHuffmanTree::RunEnd(size_t c) const {
-  // The next four frequencies at once: the first that differs ends the run. Longer
-  // runs, among the rarest symbols, are searched.
+inline uint64_t LzhHuffmanTree::DifferAfter(size_t c, unsigned f) const {
   static_assert(std::endian::native == std::endian::little);
-  const unsigned f = freq_[c];
   uint64_t next = 0;
   std::memcpy(&next, &freq_[c + 1], sizeof next);
-  const uint64_t differ = next ^ (uint64_t{f} * 0x0001000100010001u);
+  return next ^ (uint64_t{f} * 0x0001000100010001u);
+}
+
+inline size_t LzhHuffmanTree::RunEnd(size_t c) const {
+  // The next four frequencies at once: the first that differs ends the run. Longer
+  // runs, among the rarest symbols, are searched further on. (The four start after c:
+  // c itself was often counted just before, and a load wider than that store would
+  // wait for it to reach the cache.)
+  const unsigned f = freq_[c];
+  const uint64_t differ = DifferAfter(c, f);
   if (differ == 0) [[unlikely]] {
-    return LastBelow(c + 4, f + 1);
+    return LongRunEnd(c + 4);
   }
-  return c + static_cast<size_t>(std::countr_zero(differ) / 16);
+  return c + static_cast<size_t>(std::countr_zero(differ)) / 16;
 }
 
 inline void LzhHuffmanTree::TradeSubtrees(size_t c, size_t l) {
@@ -193,13 +203,15 @@ inline void LzhHuffmanTree::TradeSubtrees(size_t c, size_t l) {
   }
 }
 
-inline void LzhHuffmanTree::MoveLeaf(int symbol, size_t c, size_t l) {
-  const unsigned leaf = static_cast<unsigned>(symbol + kNodes);
+inline void LzhHuffmanTree::MoveLeaf(size_t c, size_t l) {
+  const unsigned leaf = son_[c];
   const unsigned j = son_[l];
   prnt_[j] = prnt_[j + (j < kNodes)] = static_cast<uint16_t>(c);
   prnt_[leaf] = static_cast<uint16_t>(l);
   son_[c] = static_cast<uint16_t>(j);
   son_[l] = static_cast<uint16_t>(leaf);
+  // The table marks are tested first: they are almost always false, while what l holds
+  // is hard to predict.
   if ((maybe_in_table_[c] || maybe_in_table_[l]) && j < kNodes && c != l) [[unlikely]] {
     RefreshTableAfterSwap(c, l);
   }
