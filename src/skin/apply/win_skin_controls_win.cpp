@@ -12,6 +12,7 @@
 #include "skin/apply/win_skin_check_box_win.h"
 #include "skin/apply/win_skin_combo_box_win.h"
 #include "skin/apply/win_skin_edit_win.h"
+#include "skin/apply/win_skin_form_win.h"
 #include "skin/apply/win_skin_header_win.h"
 #include "skin/apply/win_skin_list_view_win.h"
 #include "skin/apply/win_skin_progress_win.h"
@@ -215,6 +216,11 @@ void TSkinControls::InitControls(TWinControl* form) {
       AddComp(control);
     }
   }
+  // The form's popup menus are drawn by the skin as well.
+  auto* entry = dynamic_cast<TWinSkinForm*>(entry_);
+  if (entry != nullptr && data_->SkinControls().Has(TSkinControlType::xcPopupMenu)) {
+    entry->InitPopMenu(form, data_, true);
+  }
   // Controls the form does not own (made by other controls, or with no owner).
   std::vector<TWinControl*> tab_order;
   AppendTabOrder(form, tab_order);
@@ -373,6 +379,12 @@ void TSkinControls::Extra(TControl* control, MatchExtra extra) {
   switch (extra) {
     case MatchExtra::kToolBar:
       SetProperty(control, "Flat", u"True");
+      // The tool bar's menu is drawn by the skin.
+      if (auto* entry = dynamic_cast<TWinSkinForm*>(entry_)) {
+        if (auto* menu = dynamic_cast<TMenu*>(GetObjProp(control, "Menu", &TMenu::StaticClass()))) {
+          entry->InitToolbarMenu(menu->Items(), data_);
+        }
+      }
       break;
     case MatchExtra::kCoolBarBands:
       if (auto* bands = dynamic_cast<TCollection*>(GetObjProp(control, "Bands"))) {
@@ -383,7 +395,15 @@ void TSkinControls::Extra(TControl* control, MatchExtra extra) {
         }
       }
       break;
-    case MatchExtra::kToolButtonMenu:  // menus are owner-drawn by the menu skinning
+    case MatchExtra::kToolButtonMenu:
+      // The button's drop-down menu is drawn by the skin.
+      if (auto* entry = dynamic_cast<TWinSkinForm*>(entry_)) {
+        if (auto* menu = dynamic_cast<TPopupMenu*>(
+                GetObjProp(control, "DropdownMenu", &TPopupMenu::StaticClass()))) {
+          entry->InitToolbarMenu(menu->Items(), data_);
+        }
+      }
+      break;
     case MatchExtra::kNone:
       break;
   }

@@ -78,13 +78,10 @@ void TWinSkinForm::InitTform(TSkinData* data, TComponent* form) {
     HookFormMethod();
   }
   ApplyFormColor();
-  // Framework menus drawn by the skin: the main menu's items with xcMenuItem, the popup
-  // menus' with xcPopupMenu.
+  // The main menu's items are drawn by the skin with xcMenuItem; popup menus join with
+  // the controls.
   if (data != nullptr && data->SkinControls().Has(TSkinControlType::xcMenuItem)) {
     InitMainMenu(form, data, true);
-  }
-  if (data != nullptr && data->SkinControls().Has(TSkinControlType::xcPopupMenu)) {
-    InitPopMenu(form, data, true);
   }
 }
 
